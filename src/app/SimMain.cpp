@@ -1,0 +1,69 @@
+// vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
+#include "app/SimOptions.h"
+#include "app/SimReport.h"
+#include "core/Engine.h"
+#include "core/WindowManager.h"
+#include "objects/Factory.h"
+#include "states/GameStateManager.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace
+{
+void StartFirstScreen(const SimOptions& options)
+{
+    GameStateManager& states = GameStateManager::Instance();
+    if (options.scene)
+    {
+        // No screens: the named scene alone runs.
+        states.RequestPush(0);
+        Factory::Instance().LoadScene(*options.scene, "");
+    }
+    else if (options.state)
+        states.RequestPush(*options.state);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    const std::optional<SimOptions> options = ParseSimOptions(argc - 1, argv + 1, error);
+    if (!options || options->help)
+    {
+        if (!options)
+            std::fprintf(stderr, "vantora-sim: %s\n", error.c_str());
+        std::fputs(SimUsage(), options ? stdout : stderr);
+        return options ? 0 : 2;
+    }
+    std::error_code cd;
+    if (!options->root.empty())
+        std::filesystem::current_path(options->root, cd);
+    if (cd)
+    {
+        std::fprintf(stderr, "vantora-sim: cannot enter '%s': %s\n", options->root.c_str(), cd.message().c_str());
+        return 1;
+    }
+
+    const auto wallStart = std::chrono::steady_clock::now();
+    WindowManager::Instance().SetTitle("Vantora");
+    Engine engine;
+    if (options->dt)
+        engine.GetFrameController().SetFixedDeltaTime(*options->dt);
+    engine.SetRandomSeed(options->seed);
+    engine.Init();
+    StartFirstScreen(*options);
+    engine.MainLoop(options->frames);
+
+    SimReport report;
+    report.frames = engine.FramesRun();
+    report.finalState = GameStateManager::Instance().GetGameState();
+    report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    Factory::Instance().DestroyAll();
+    if (options->reportPath && !report.Write(*options->reportPath))
+        std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options->reportPath->c_str());
+    std::fflush(stdout);
+    return 0;
+}

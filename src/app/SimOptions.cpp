@@ -1,0 +1,102 @@
+#include "app/SimOptions.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace
+{
+bool ParseInteger(const std::string& text, long long low, long long high, long long& out)
+{
+    errno = 0;
+    char* end = nullptr;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+bool ParseSeconds(const std::string& text, float& out)
+{
+    char* end = nullptr;
+    const float value = std::strtof(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(value) || value < 0.0f || value > 10.0f)
+        return false;
+    out = value;
+    return true;
+}
+
+using Setter = std::function<bool(SimOptions&, const std::string&)>;
+
+const std::map<std::string, Setter>& Setters()
+{
+    static const std::map<std::string, Setter> setters = {
+        {"--root", [](SimOptions& o, const std::string& v) { o.root = v; return !v.empty(); }},
+        {"--frames",
+         [](SimOptions& o, const std::string& v) {
+             long long n = 0;
+             return ParseInteger(v, 0, 1'000'000'000'000LL, n) ? (o.frames = n, true) : false;
+         }},
+        {"--dt",
+         [](SimOptions& o, const std::string& v) {
+             float dt = 0;
+             return ParseSeconds(v, dt) ? (o.dt = dt, true) : false;
+         }},
+        {"--seed",
+         [](SimOptions& o, const std::string& v) {
+             long long n = 0;
+             return ParseInteger(v, 0, 4294967295LL, n) ? (o.seed = static_cast<unsigned>(n), true) : false;
+         }},
+        {"--state",
+         [](SimOptions& o, const std::string& v) {
+             long long n = 0;
+             return ParseInteger(v, 0, 1000, n) ? (o.state = static_cast<int>(n), true) : false;
+         }},
+        {"--scene", [](SimOptions& o, const std::string& v) { o.scene = v; return !v.empty(); }},
+        {"--report", [](SimOptions& o, const std::string& v) { o.reportPath = v; return !v.empty(); }},
+    };
+    return setters;
+}
+} // namespace
+
+std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std::string& error)
+{
+    SimOptions options;
+    for (int i = 0; i < argc; ++i)
+    {
+        const std::string flag = argv[i];
+        if (flag == "--help" || flag == "-h")
+        {
+            options.help = true;
+            continue;
+        }
+        auto setter = Setters().find(flag);
+        if (setter == Setters().end())
+        {
+            error = "unknown option '" + flag + "'";
+            return std::nullopt;
+        }
+        if (i + 1 >= argc)
+        {
+            error = "option '" + flag + "' needs a value";
+            return std::nullopt;
+        }
+        const std::string value = argv[++i];
+        if (!setter->second(options, value))
+        {
+            error = "bad value '" + value + "' for " + flag;
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+const char* SimUsage()
+{
+    return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
+           "                   [--scene NAME] [--report FILE]\n"
+           "Runs the game headless: no window, no sound, the same systems and data.\n";
+}

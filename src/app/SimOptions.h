@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+/// What the headless runner was asked to do.
+struct SimOptions
+{
+    std::string root;
+    std::optional<long long> frames;
+    std::optional<float> dt;
+    std::optional<unsigned> seed;
+    std::optional<int> state;
+    std::optional<std::string> scene;
+    std::optional<std::string> reportPath;
+    bool help = false;
+};
+
+/// Parses the runner's arguments (argv[0] excluded). On a bad argument returns nothing and
+/// writes one line saying why into `error`.
+std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std::string& error);
+
+/// The usage text printed by --help and after a bad argument.
+const char* SimUsage();

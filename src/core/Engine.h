@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/FrameRateController.h"
+
+#include <atomic>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class System;
+
+/// Runs the systems in the order res/SystemData.xml gives, once per frame, until the game-state
+/// manager stops running.
+class Engine
+{
+public:
+    /// Reads res/SystemData.xml and res/TrackList.xml with the fourteen engine systems.
+    Engine();
+    /// The same with another name-to-system table (tests pass recording systems).
+    explicit Engine(std::map<std::string, System*> systems, Clock* clock = nullptr);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    /// The engine of this run, or null before one exists (components read dt through it).
+    static Engine* Get() { return s_current; }
+
+    /// Start-up: window and graphics first, loading-screen textures, the other systems, the
+    /// loading scene while textures load, then the random seed.
+    void Init();
+    /// Runs frames until the game stops, or until `maxFrames` frames have run.
+    void MainLoop(std::optional<long long> maxFrames = std::nullopt);
+    /// One frame; false when the game stopped during it (its post-updates were skipped).
+    bool RunFrame();
+    long long FramesRun() const { return m_framesRun; }
+
+    float GetDeltaTime() const { return m_frameController.GetDeltaTime(); }
+    void SetDeltaTime(float dt) { m_frameController.SetDeltaTime(dt); }
+    FrameRateController& GetFrameController() { return m_frameController; }
+    /// Seed for srand() at the end of Init instead of the calendar time.
+    void SetRandomSeed(std::optional<unsigned> seed) { m_seed = seed; }
+    bool IsLoadingDone() const { return m_loadingDone.load(); }
+
+    const std::vector<System*>& InitList() const { return m_initList; }
+    const std::vector<System*>& PreList() const { return m_preList; }
+    const std::vector<System*>& UpdateList() const { return m_updateList; }
+    const std::vector<System*>& PostList() const { return m_postList; }
+
+private:
+    void ReadSystemData();
+    void ReadTrackList();
+    System* Named(const char* name) const;
+    void InitSystems();
+    void ShowLoadingScreenWhileTexturesLoad();
+    void RunPausedUpdates();
+    void RunPausedPostUpdates();
+
+    static inline Engine* s_current = nullptr;
+
+    std::atomic<bool> m_loadingDone{false};
+    FrameRateController m_frameController;
+    std::map<std::string, System*> m_systems;
+    std::vector<System*> m_initList;
+    std::vector<System*> m_preList;
+    std::vector<System*> m_updateList;
+    std::vector<System*> m_postList;
+    std::optional<unsigned> m_seed;
+    long long m_framesRun = 0;
+};

@@ -1,0 +1,7 @@
+#include "core/WindowManager.h"
+
+WindowManager& WindowManager::Instance()
+{
+    static WindowManager instance;
+    return instance;
+}

@@ -1,0 +1,7 @@
+#include "gameplay/CheckPointSystem.h"
+
+CheckPointSystem& CheckPointSystem::Instance()
+{
+    static CheckPointSystem instance;
+    return instance;
+}

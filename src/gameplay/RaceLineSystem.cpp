@@ -1,0 +1,7 @@
+#include "gameplay/RaceLineSystem.h"
+
+RaceLineSystem& RaceLineSystem::Instance()
+{
+    static RaceLineSystem instance;
+    return instance;
+}

@@ -1,0 +1,7 @@
+#include "input/ActionList.h"
+
+ActionList& ActionList::Instance()
+{
+    static ActionList instance;
+    return instance;
+}

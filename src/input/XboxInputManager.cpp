@@ -1,0 +1,7 @@
+#include "input/XboxInputManager.h"
+
+XboxInputManager& XboxInputManager::Instance()
+{
+    static XboxInputManager instance;
+    return instance;
+}

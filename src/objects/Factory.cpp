@@ -1,0 +1,237 @@
+#include "objects/Factory.h"
+
+#include "core/Engine.h"
+#include "core/FileSearch.h"
+#include "core/ResourcePaths.h"
+#include "gameplay/CheckPointSystem.h"
+#include "gameplay/RaceLineSystem.h"
+#include "graphics/GraphicsSystem.h"
+#include "objects/Logic.h"
+#include "objects/Property.h"
+#include "objects/Transform.h"
+#include "physics/PhysicsSystem.h"
+#include "sound/SoundSystem.h"
+#include "text/TextSystem.h"
+
+#include <algorithm>
+#include <cstdio>
+
+std::map<std::string, ComponentType> componentTypeByName;
+unsigned lastObjectId = 0;
+
+Factory::Factory()
+{
+    // Components unregister from these systems when objects die; touching them first makes them
+    // outlive the Factory, whose destructor deletes whatever objects remain at exit.
+    Logic::Instance();
+    GraphicsSystem::Instance();
+    PhysicsSystem::Instance();
+    TextSystem::Instance();
+    SoundSystem::Instance();
+    CheckPointSystem::Instance();
+    RaceLineSystem::Instance();
+}
+
+Factory::~Factory()
+{
+    DestroyAll();
+}
+
+Factory& Factory::Instance()
+{
+    static Factory instance;
+    return instance;
+}
+
+void Factory::RegisterCreators()
+{
+    RegisterComponent<Transform>(ComponentType::Transform);
+    RegisterComponent<Property>(ComponentType::Property);
+}
+
+void Factory::Init()
+{
+    RegisterCreators();
+    for (int type = 0; type < kComponentTypeCount; ++type)
+        componentTypeByName[ComponentTypeName(static_cast<ComponentType>(type))] = static_cast<ComponentType>(type);
+    LoadAllArchetypes();
+}
+
+std::unique_ptr<Component> Factory::CreateComponent(const std::string& typeName) const
+{
+    auto found = m_creators.find(typeName);
+    return found == m_creators.end() ? nullptr : found->second->Create();
+}
+
+std::unique_ptr<GameObject> Factory::CreateEmptyObject(const std::string& name)
+{
+    return std::make_unique<GameObject>(name, ++lastObjectId);
+}
+
+std::unique_ptr<GameObject> Factory::CloneArchetype(const std::string& name)
+{
+    const unsigned id = ++lastObjectId;
+    auto found = m_archetypes.find(name);
+    if (found == m_archetypes.end())
+        return nullptr;
+    auto object = std::make_unique<GameObject>(name, id);
+    object->CloneComponentsFrom(*found->second);
+    return object;
+}
+
+GameObject* Factory::CreateObject(const std::string& archetype, int list)
+{
+    if (!IsValidList(list))
+        return nullptr;
+    std::unique_ptr<GameObject> object = CloneArchetype(archetype);
+    if (!object)
+        return nullptr;
+    object->InitializeComponents();
+    GameObject* raw = object.get();
+    m_lists[static_cast<size_t>(list)][raw->GetID()] = std::move(object);
+    return raw;
+}
+
+void Factory::AddArchetype(std::unique_ptr<GameObject> archetype)
+{
+    if (!archetype)
+        return;
+    const std::string name = archetype->GetName();
+    m_archetypes[name] = std::move(archetype);
+}
+
+const GameObject* Factory::FindArchetype(const std::string& name) const
+{
+    auto found = m_archetypes.find(name);
+    return found == m_archetypes.end() ? nullptr : found->second.get();
+}
+
+GameObject* Factory::FindObject(unsigned id) const
+{
+    auto found = m_lists[0].find(id);
+    return found == m_lists[0].end() ? nullptr : found->second.get();
+}
+
+const Factory::ObjectList& Factory::GetObjectList(int list) const
+{
+    return m_lists[IsValidList(list) ? static_cast<size_t>(list) : 0];
+}
+
+void Factory::DestroyObject(unsigned id, int list)
+{
+    if (!IsValidList(list))
+        return;
+    auto found = m_lists[static_cast<size_t>(list)].find(id);
+    if (found == m_lists[static_cast<size_t>(list)].end())
+        return;
+    found->second->SetDead(true);
+    m_destroyQueue.emplace_back(id, list);
+}
+
+void Factory::PostUpdate()
+{
+    // Deleting an object may queue more deletions (a component's destructor); those wait for the
+    // next frame, so swap the queue out first.
+    std::vector<std::pair<unsigned, int>> queue;
+    queue.swap(m_destroyQueue);
+    for (const auto& [id, list] : queue)
+    {
+        ObjectList& objects = m_lists[static_cast<size_t>(list)];
+        auto found = objects.find(id);
+        if (found == objects.end())
+            continue;
+        // Unlink before deleting so a destructor that looks objects up finds a consistent list.
+        std::unique_ptr<GameObject> doomed = std::move(found->second);
+        objects.erase(found);
+        doomed.reset();
+    }
+}
+
+void Factory::DestroyList(int list)
+{
+    if (!IsValidList(list))
+        return;
+    // A queued id of this list could otherwise delete a new object that reuses it.
+    std::erase_if(m_destroyQueue, [list](const auto& entry) { return entry.second == list; });
+    ObjectList doomed;
+    doomed.swap(m_lists[static_cast<size_t>(list)]);
+    doomed.clear();
+}
+
+void Factory::DestroyAll()
+{
+    for (int list = 0; list < kListCount; ++list)
+        DestroyList(list);
+    m_destroyQueue.clear();
+    m_archetypes.clear();
+}
+
+std::unique_ptr<GameObject> Factory::LoadArchetype(const std::string& stem)
+{
+    XmlFile file(ResolveFileCase(std::string(ResourcePaths::kArchetypes) + stem + ".xml"));
+    if (!file.IsLoaded())
+        return nullptr;
+    std::unique_ptr<GameObject> archetype = CreateEmptyObject(XmlFile::FirstAttributeValue(file.GetRoot()));
+    archetype->LoadComponents(file, XmlFile::FindChildElement(file.GetRoot(), "Components"));
+    return archetype;
+}
+
+void Factory::LoadAllArchetypes()
+{
+    std::vector<std::string> names = FindFiles(ResourcePaths::kArchetypes, "*.xml");
+    ReplaceWithStems(names);
+    for (const std::string& stem : names)
+        AddArchetype(LoadArchetype(stem));
+}
+
+unsigned Factory::TakeSceneId(const XmlElement* entry, const GameObject& object, const std::string& scene)
+{
+    const XmlElement* idElement = XmlFile::FindChildElement(entry, "uint", "objID");
+    unsigned id = 0;
+    XmlFile::ReadValue(id, idElement);
+    // No objID (or an unreadable one): the fresh id from the clone stands.
+    if (id == 0)
+        return object.GetID();
+    lastObjectId = std::max(lastObjectId, id);
+    if (!m_lists[0].contains(id))
+        return id;
+    const unsigned fresh = ++lastObjectId;
+    std::printf("Scene '%s': objID %u is already in use; object '%s' gets id %u\n", scene.c_str(), id,
+                object.GetName().c_str(), fresh);
+    return fresh;
+}
+
+void Factory::OverrideComponents(GameObject& object, XmlFile& file, const XmlElement* overrides)
+{
+    if (!overrides)
+        return;
+    for (const XmlElement* child = overrides->FirstChildElement(); child; child = child->NextSiblingElement())
+    {
+        auto type = componentTypeByName.find(child->Name());
+        if (type == componentTypeByName.end())
+            continue;
+        if (Component* component = object.GetComponent(type->second))
+            component->Deserialize(file, child);
+    }
+}
+
+void Factory::LoadScene(const std::string& name, const std::string& folder)
+{
+    XmlFile file((folder.empty() ? std::string(ResourcePaths::kScenes) : folder) + name + ".xml");
+    for (const XmlElement* entry = file.GetRoot() ? file.GetRoot()->FirstChildElement() : nullptr; entry;
+         entry = entry->NextSiblingElement())
+    {
+        std::unique_ptr<GameObject> object = CloneArchetype(XmlFile::FirstAttributeValue(entry));
+        if (!object)
+            continue;
+        object->SetID(TakeSceneId(entry, *object, name));
+        // The overrides follow the objID element; an entry without one holds them first.
+        const XmlElement* idElement = XmlFile::FindChildElement(entry, "uint", "objID");
+        OverrideComponents(*object, file, idElement ? idElement->NextSiblingElement() : entry->FirstChildElement());
+        object->InitializeComponents();
+        const unsigned id = object->GetID();
+        m_lists[0][id] = std::move(object);
+    }
+    if (Engine* engine = Engine::Get())
+        engine->SetDeltaTime(0.0f);
+}

@@ -1,0 +1,7 @@
+#include "physics/PhysicsSystem.h"
+
+PhysicsSystem& PhysicsSystem::Instance()
+{
+    static PhysicsSystem instance;
+    return instance;
+}

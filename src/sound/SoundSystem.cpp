@@ -1,0 +1,7 @@
+#include "sound/SoundSystem.h"
+
+SoundSystem& SoundSystem::Instance()
+{
+    static SoundSystem instance;
+    return instance;
+}

@@ -1,0 +1,7 @@
+#include "text/TextSystem.h"
+
+TextSystem& TextSystem::Instance()
+{
+    static TextSystem instance;
+    return instance;
+}

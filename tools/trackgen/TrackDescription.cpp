@@ -1,0 +1,97 @@
+#include "TrackDescription.h"
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace
+{
+using Reader = std::function<bool(TrackDescription&, std::istringstream&)>;
+
+template <typename T>
+Reader ReadOne(T TrackDescription::*field)
+{
+    return [field](TrackDescription& d, std::istringstream& in) {
+        T value{};
+        if (!(in >> value))
+            return false;
+        d.*field = value;
+        return true;
+    };
+}
+
+bool ReadPoint(TrackDescription& d, std::istringstream& in)
+{
+    TrackPoint p;
+    if (!(in >> p.position.x >> p.position.z))
+        return false;
+    float value = 0.0f;
+    if (in >> value)
+        p.position.y = value;
+    if (in >> value)
+        p.width = value;
+    if (in >> value)
+        p.bankDegrees = value;
+    d.points.push_back(p);
+    return true;
+}
+
+bool ReadGap(TrackDescription& d, std::istringstream& in)
+{
+    TrackGap gap;
+    if (!(in >> gap.at >> gap.length) || gap.length <= 0.0f)
+        return false;
+    d.gaps.push_back(gap);
+    return true;
+}
+
+const std::map<std::string, Reader>& Readers()
+{
+    static const std::map<std::string, Reader> readers = {
+        {"name", ReadOne(&TrackDescription::name)},
+        {"width", ReadOne(&TrackDescription::width)},
+        {"piece", ReadOne(&TrackDescription::pieceLength)},
+        {"thickness", ReadOne(&TrackDescription::thickness)},
+        {"wall_height", ReadOne(&TrackDescription::wallHeight)},
+        {"wall_thickness", ReadOne(&TrackDescription::wallThickness)},
+        {"node_spacing", ReadOne(&TrackDescription::nodeSpacing)},
+        {"jump_lead_in", ReadOne(&TrackDescription::jumpLeadIn)},
+        {"gates", ReadOne(&TrackDescription::gateCount)},
+        {"cp_node_every", ReadOne(&TrackDescription::cpNodeEvery)},
+        {"grid_offset", ReadOne(&TrackDescription::gridOffset)},
+        {"point", ReadPoint},
+        {"gap", ReadGap},
+    };
+    return readers;
+}
+
+bool IsSane(const TrackDescription& d)
+{
+    return d.width > 0 && d.pieceLength > 0.5f && d.thickness > 0 && d.nodeSpacing > 0.5f && d.gateCount >= 2 &&
+           d.cpNodeEvery >= 1 && std::isfinite(d.width + d.pieceLength + d.nodeSpacing);
+}
+} // namespace
+
+TrackDescription ParseTrackDescription(const std::string& text, std::vector<std::string>& errors)
+{
+    TrackDescription description;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number)
+    {
+        line = line.substr(0, line.find('#'));
+        std::istringstream in(line);
+        std::string key;
+        if (!(in >> key))
+            continue;
+        auto reader = Readers().find(key);
+        if (reader == Readers().end() || !reader->second(description, in))
+            errors.push_back("line " + std::to_string(number) + ": cannot read '" + line + "'");
+    }
+    if (!IsSane(description))
+        errors.push_back("sizes must be positive, with at least two gates");
+    if (description.points.size() < 3)
+        errors.push_back("a closed centre line needs at least three points");
+    return description;
+}

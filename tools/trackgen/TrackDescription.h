@@ -1,0 +1,44 @@
+#pragma once
+
+#include "math/Vector4.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+/// One control point of a track's closed centre line.
+struct TrackPoint
+{
+    Vector4 position{0, 0, 0, 1}; ///< x, height, z
+    float width = 0.0f;           ///< 0: the track's default width
+    float bankDegrees = 0.0f;     ///< roll about the direction of travel
+};
+
+/// A stretch of the centre line without ground or walls, that racers must jump.
+struct TrackGap
+{
+    float at = 0.0f;     ///< distance along the centre line from the finish line
+    float length = 0.0f;
+};
+
+/// The compact description a track scene is generated from.
+struct TrackDescription
+{
+    std::string name = "track";
+    float width = 16.0f;
+    float pieceLength = 6.0f;
+    float thickness = 1.0f;
+    float wallHeight = 3.5f;
+    float wallThickness = 1.0f;
+    float nodeSpacing = 10.0f;
+    float jumpLeadIn = 14.0f; ///< race nodes this far before a gap make racers jump
+    int gateCount = 8;
+    int cpNodeEvery = 5; ///< every n-th race node resynchronises racers that skipped nodes
+    float gridOffset = 10.0f; ///< how far past the finish line the starting grid stands
+    std::vector<TrackPoint> points;
+    std::vector<TrackGap> gaps;
+};
+
+/// Reads a description: one "key value..." per line, '#' starts a comment. Bad lines are
+/// reported in `errors` (one line each) and skipped.
+TrackDescription ParseTrackDescription(const std::string& text, std::vector<std::string>& errors);

@@ -1,0 +1,236 @@
+#include "TrackLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+constexpr int kDenseSamplesPerSpan = 48;
+constexpr float kPi = 3.14159265f;
+constexpr float kGateHeight = 12.0f;
+constexpr float kGateDepth = 2.0f;
+constexpr float kHoverHeight = 2.0f;
+
+Vector4 CatmullRom(const Vector4& p0, const Vector4& p1, const Vector4& p2, const Vector4& p3, float t)
+{
+    const float t2 = t * t;
+    const float t3 = t2 * t;
+    Vector4 r = (p1 * 2.0f + (p2 - p0) * t + (p0 * 2.0f - p1 * 5.0f + p2 * 4.0f - p3) * t2 +
+                 (p1 * 3.0f - p0 - p2 * 3.0f + p3) * t3) *
+                0.5f;
+    r.w = 1.0f;
+    return r;
+}
+
+float Lerp(float a, float b, float t)
+{
+    return a + (b - a) * t;
+}
+
+bool InGap(const TrackDescription& d, float distance, float length, float margin = 0.0f)
+{
+    for (const TrackGap& gap : d.gaps)
+    {
+        const float from = std::fmod(distance - (gap.at - margin) + 2.0f * length, length);
+        if (from <= gap.length + 2.0f * margin)
+            return true;
+    }
+    return false;
+}
+
+float DistanceToNextGap(const TrackDescription& d, float distance, float length)
+{
+    float best = length;
+    for (const TrackGap& gap : d.gaps)
+        best = std::min(best, std::fmod(gap.at - distance + 2.0f * length, length));
+    return best;
+}
+
+Vector4 RightOf(const Vector4& tangent)
+{
+    return Vector4{tangent.z, 0.0f, -tangent.x, 0.0f}.Normalized();
+}
+} // namespace
+
+Quaternion OrientAlong(const Vector4& tangent, float bankDegrees)
+{
+    const Vector4 t = tangent.Normalized();
+    const float yaw = std::atan2(t.x, t.z);
+    const float pitch = -std::asin(std::clamp(t.y, -1.0f, 1.0f));
+    const Quaternion qYaw = Quaternion::FromAxisAngle({0, 1, 0, 0}, yaw);
+    const Quaternion qPitch = Quaternion::FromAxisAngle({1, 0, 0, 0}, pitch);
+    const Quaternion qRoll = Quaternion::FromAxisAngle({0, 0, 1, 0}, bankDegrees * kPi / 180.0f);
+    return (qYaw * qPitch * qRoll).Normalized();
+}
+
+CentreLine::CentreLine(const TrackDescription& d)
+{
+    const size_t n = d.points.size();
+    if (n < 3)
+        return;
+    for (size_t i = 0; i < n; ++i)
+    {
+        const TrackPoint& a = d.points[i];
+        const TrackPoint& b = d.points[(i + 1) % n];
+        for (int k = 0; k < kDenseSamplesPerSpan; ++k)
+        {
+            const float t = static_cast<float>(k) / kDenseSamplesPerSpan;
+            CentreSample s;
+            s.position = CatmullRom(d.points[(i + n - 1) % n].position, a.position, b.position,
+                                    d.points[(i + 2) % n].position, t);
+            s.width = Lerp(a.width > 0 ? a.width : d.width, b.width > 0 ? b.width : d.width, t);
+            s.bankDegrees = Lerp(a.bankDegrees, b.bankDegrees, t);
+            m_dense.push_back(s);
+        }
+    }
+    float total = 0.0f;
+    for (size_t i = 0; i < m_dense.size(); ++i)
+    {
+        const Vector4 next = m_dense[(i + 1) % m_dense.size()].position;
+        m_dense[i].tangent = (next - m_dense[i].position).Normalized();
+        m_lengths.push_back(total);
+        total += (next - m_dense[i].position).Length();
+    }
+    m_lengths.push_back(total);
+}
+
+CentreSample CentreLine::At(float distance) const
+{
+    if (m_dense.empty())
+        return {};
+    const float length = Length();
+    distance = std::fmod(std::fmod(distance, length) + length, length);
+    const auto upper = std::upper_bound(m_lengths.begin(), m_lengths.end(), distance);
+    const size_t i = static_cast<size_t>(std::max<std::ptrdiff_t>(upper - m_lengths.begin() - 1, 0)) % m_dense.size();
+    const CentreSample& a = m_dense[i];
+    const CentreSample& b = m_dense[(i + 1) % m_dense.size()];
+    const float span = m_lengths[i + 1] - m_lengths[i];
+    const float t = span > 0.0f ? (distance - m_lengths[i]) / span : 0.0f;
+    CentreSample s;
+    s.position = a.position + (b.position - a.position) * t;
+    s.position.w = 1.0f;
+    s.tangent = (a.tangent * (1.0f - t) + b.tangent * t).Normalized();
+    s.width = Lerp(a.width, b.width, t);
+    s.bankDegrees = Lerp(a.bankDegrees, b.bankDegrees, t);
+    return s;
+}
+
+namespace
+{
+// One ground piece and its two walls for the stretch [from, to] of the centre line.
+void AddPiece(const TrackDescription& d, const CentreLine& line, float from, float to, TrackLayout& layout)
+{
+    const CentreSample a = line.At(from);
+    const CentreSample b = line.At(to);
+    const CentreSample mid = line.At((from + to) * 0.5f);
+    const Vector4 along = b.position - a.position;
+    // Pieces overlap a little, and more on bends, so no seam opens on the outside of a curve.
+    const float turn = std::acos(std::clamp(a.tangent.Dot(b.tangent), -1.0f, 1.0f));
+    const float length = along.Length() + mid.width * std::sin(turn) * 0.5f + 0.4f;
+    const Quaternion rotation = OrientAlong(along, mid.bankDegrees);
+    const Vector4 up = rotation.Rotate({0, 1, 0, 0});
+    const Vector4 right = rotation.Rotate({1, 0, 0, 0});
+    const Vector4 centre = (a.position + b.position) * 0.5f;
+
+    Placement ground;
+    ground.position = centre - up * (d.thickness * 0.5f);
+    ground.position.w = 1.0f;
+    ground.scale = {mid.width, d.thickness, length, 0};
+    ground.rotation = rotation;
+    layout.ground.push_back(ground);
+
+    for (float side : {-1.0f, 1.0f})
+    {
+        Placement wall;
+        const float lift = d.wallHeight * 0.5f - d.thickness * 0.5f;
+        wall.position = centre + right * (side * (mid.width + d.wallThickness) * 0.5f) + up * lift;
+        wall.position.w = 1.0f;
+        wall.scale = {d.wallThickness, d.wallHeight + d.thickness, length, 0};
+        wall.rotation = rotation;
+        layout.walls.push_back(wall);
+    }
+}
+
+void AddGroundAndWalls(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    const int count = std::max(3, static_cast<int>(std::ceil(layout.length / d.pieceLength)));
+    const float step = layout.length / static_cast<float>(count);
+    for (int i = 0; i < count; ++i)
+    {
+        const float from = step * static_cast<float>(i);
+        if (!InGap(d, from + step * 0.5f, layout.length, step * 0.5f))
+            AddPiece(d, line, from, from + step, layout);
+    }
+    // Neighbours: the pieces on either side, so the hover probe rarely tests the whole track.
+    const int pieces = static_cast<int>(layout.ground.size());
+    layout.groundNeighbours.resize(layout.ground.size());
+    for (int i = 0; i < pieces; ++i)
+        for (int offset : {-2, -1, 1, 2})
+            layout.groundNeighbours[static_cast<size_t>(i)].push_back(((i + offset) % pieces + pieces) % pieces);
+}
+
+void AddGates(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    for (int number = 1; number <= d.gateCount; ++number)
+    {
+        float at = layout.length * static_cast<float>(number) / static_cast<float>(d.gateCount);
+        while (InGap(d, at, layout.length, 2.0f))
+            at += 2.0f;
+        const CentreSample s = line.At(at);
+        GatePlacement gate;
+        gate.number = number;
+        gate.facing = Vector4{s.tangent.x, 0, s.tangent.z, 0}.Normalized();
+        gate.box.position = s.position + Vector4{0, kGateHeight * 0.5f - 1.0f, 0, 0};
+        gate.box.scale = {s.width + 2.0f * d.wallThickness, kGateHeight, kGateDepth, 0};
+        gate.box.rotation = OrientAlong(gate.facing, 0.0f);
+        layout.gates.push_back(gate);
+    }
+}
+
+void AddNodes(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    const int count = std::max(3, static_cast<int>(std::floor(layout.length / d.nodeSpacing)));
+    const float spacing = layout.length / static_cast<float>(count);
+    for (int i = 0; i < count; ++i)
+    {
+        const float at = d.gridOffset + spacing * static_cast<float>(i + 1);
+        const CentreSample s = line.At(at);
+        NodePlacement node;
+        node.position = s.position + Vector4{0, kHoverHeight, 0, 0};
+        node.facing = Vector4{s.tangent.x, 0, s.tangent.z, 0}.Normalized();
+        node.radius = s.width * 0.6f;
+        const float toGap = DistanceToNextGap(d, at, layout.length);
+        node.shouldJump = toGap > 0.0f && toGap <= d.jumpLeadIn && !InGap(d, at, layout.length);
+        node.cpNode = i % d.cpNodeEvery == 0;
+        layout.nodes.push_back(node);
+    }
+}
+
+void AddGrid(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    for (int racer = 0; racer < 4; ++racer)
+    {
+        const CentreSample s = line.At(d.gridOffset - 6.0f * static_cast<float>(racer / 2));
+        const float lane = (racer % 2 == 0 ? -0.25f : 0.25f) * s.width;
+        SpawnPlacement spawn;
+        spawn.facing = Vector4{s.tangent.x, 0, s.tangent.z, 0}.Normalized();
+        spawn.position = s.position + RightOf(s.tangent) * lane + Vector4{0, kHoverHeight, 0, 0};
+        spawn.position.w = 1.0f;
+        layout.spawns.push_back(spawn);
+    }
+}
+} // namespace
+
+TrackLayout BuildTrackLayout(const TrackDescription& description)
+{
+    TrackLayout layout;
+    const CentreLine line(description);
+    layout.length = line.Length();
+    if (layout.length <= 0.0f)
+        return layout;
+    AddGroundAndWalls(description, line, layout);
+    AddGates(description, line, layout);
+    AddNodes(description, line, layout);
+    AddGrid(description, line, layout);
+    return layout;
+}

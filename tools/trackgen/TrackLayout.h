@@ -1,0 +1,79 @@
+#pragma once
+
+#include "TrackDescription.h"
+#include "math/Quaternion.h"
+#include "math/Vector4.h"
+
+#include <vector>
+
+/// Where a box-shaped piece stands: centre, full size along its local axes, orientation.
+struct Placement
+{
+    Vector4 position{0, 0, 0, 1};
+    Vector4 scale{1, 1, 1, 0};
+    Quaternion rotation;
+};
+
+/// A point of the centre line: where it is, which way it runs, how wide and how banked.
+struct CentreSample
+{
+    Vector4 position{0, 0, 0, 1};
+    Vector4 tangent{0, 0, 1, 0};
+    float width = 16.0f;
+    float bankDegrees = 0.0f;
+};
+
+struct GatePlacement
+{
+    Placement box;
+    int number = 1;
+    Vector4 facing;
+};
+
+struct NodePlacement
+{
+    Vector4 position{0, 0, 0, 1};
+    Vector4 facing;
+    float radius = 8.0f;
+    bool shouldJump = false;
+    bool cpNode = false;
+};
+
+struct SpawnPlacement
+{
+    Vector4 position{0, 0, 0, 1};
+    Vector4 facing;
+};
+
+/// Every piece of a generated track, in world space.
+struct TrackLayout
+{
+    float length = 0.0f;
+    std::vector<Placement> ground;
+    std::vector<std::vector<int>> groundNeighbours; ///< indices into `ground`
+    std::vector<Placement> walls;
+    std::vector<GatePlacement> gates;
+    std::vector<NodePlacement> nodes;
+    std::vector<SpawnPlacement> spawns;
+};
+
+/// The closed centre line as a smooth curve that can be sampled by distance from the finish line.
+class CentreLine
+{
+public:
+    explicit CentreLine(const TrackDescription& description);
+    float Length() const { return m_lengths.empty() ? 0.0f : m_lengths.back(); }
+    /// The sample `distance` along the line, wrapping round the loop.
+    CentreSample At(float distance) const;
+
+private:
+    std::vector<CentreSample> m_dense;
+    std::vector<float> m_lengths; ///< distance of each dense sample from the start
+};
+
+/// Lays out ground, walls, gates, race nodes and the starting grid.
+TrackLayout BuildTrackLayout(const TrackDescription& description);
+
+/// The orientation whose local z runs along `tangent` and whose local x lies across the track,
+/// rolled by `bankDegrees`.
+Quaternion OrientAlong(const Vector4& tangent, float bankDegrees);

@@ -1,0 +1,111 @@
+#include "TrackSceneWriter.h"
+
+#include "objects/XmlFile.h"
+
+namespace
+{
+class SceneBuilder
+{
+public:
+    SceneBuilder() : m_root(m_file.CreateRoot("Scene")) {}
+
+    /// A new scene entry of `archetype` with the next id; returns its overrides element.
+    XmlElement* Add(const std::string& archetype)
+    {
+        XmlElement* entry = m_file.AddChildElement(m_root, "Object");
+        entry->SetAttribute("archetype", archetype.c_str());
+        m_file.WriteValue(entry, m_nextId++, "objID");
+        return m_file.AddChildElement(entry, "Overrides");
+    }
+
+    void Transform(XmlElement* overrides, const Vector4& position, const Vector4& scale, const Quaternion& rotation)
+    {
+        XmlElement* t = m_file.AddChildElement(overrides, "Transform");
+        m_file.WriteValue(t, position, "position");
+        m_file.WriteValue(t, scale, "scale");
+        m_file.WriteValue(t, rotation, "rotation");
+    }
+
+    void Transform(XmlElement* overrides, const Placement& p) { Transform(overrides, p.position, p.scale, p.rotation); }
+
+    unsigned NextId() const { return m_nextId; }
+    XmlFile& File() { return m_file; }
+    bool Save(const std::string& path) { return m_file.Save(path); }
+
+private:
+    XmlFile m_file;
+    XmlElement* m_root;
+    unsigned m_nextId = 1;
+};
+
+void AddRacers(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    for (size_t i = 0; i < layout.spawns.size() && i < 4; ++i)
+    {
+        XmlElement* overrides = scene.Add(names.racers[i]);
+        scene.Transform(overrides, layout.spawns[i].position, {1, 1, 1, 0}, {});
+        XmlElement* controller = scene.File().AddChildElement(overrides, "Controller");
+        scene.File().WriteValue(controller, static_cast<int>(i), "ID");
+        scene.File().WriteValue(controller, 1, "ControllerType");
+        XmlElement* mover = scene.File().AddChildElement(controller, "Mover");
+        scene.File().WriteValue(mover, Vector4{0, 2, 0, 0}, "springOffset");
+        scene.File().WriteValue(mover, 75.0f, "springStiffness");
+        scene.File().WriteValue(mover, 6.0f, "springDamping");
+        scene.File().WriteValue(mover, 500.0f, "springMass");
+        scene.File().WriteValue(mover, layout.spawns[i].facing, "facing");
+    }
+}
+
+void AddGround(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    const unsigned first = scene.NextId();
+    for (size_t i = 0; i < layout.ground.size(); ++i)
+    {
+        XmlElement* overrides = scene.Add(names.ground);
+        scene.Transform(overrides, layout.ground[i]);
+        XmlElement* ground = scene.File().AddChildElement(overrides, "Ground");
+        for (int neighbour : layout.groundNeighbours[i])
+            scene.File().WriteValue(ground, static_cast<int>(first) + neighbour, "neighbor");
+    }
+}
+
+void AddGates(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    for (const GatePlacement& gate : layout.gates)
+    {
+        XmlElement* overrides = scene.Add(names.gate);
+        scene.Transform(overrides, gate.box);
+        XmlElement* checkPoint = scene.File().AddChildElement(overrides, "CheckPoint");
+        scene.File().WriteValue(checkPoint, gate.number, "cpNum");
+        scene.File().WriteValue(checkPoint, gate.facing, "facing");
+    }
+}
+
+void AddNodes(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    for (size_t i = 0; i < layout.nodes.size(); ++i)
+    {
+        const NodePlacement& node = layout.nodes[i];
+        XmlElement* overrides = scene.Add(names.node);
+        const float size = node.radius;
+        scene.Transform(overrides, node.position, {size, size, size, 0}, {});
+        XmlElement* raceNode = scene.File().AddChildElement(overrides, "RaceNode");
+        scene.File().WriteValue(raceNode, static_cast<int>(i), "ID");
+        scene.File().WriteValue(raceNode, node.facing, "facing");
+        scene.File().WriteValue(raceNode, node.shouldJump ? 1 : 0, "Should_Jump");
+        scene.File().WriteValue(raceNode, node.cpNode ? 1 : 0, "CPNode");
+    }
+}
+} // namespace
+
+bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path)
+{
+    SceneBuilder scene;
+    AddRacers(scene, layout, archetypes);
+    AddGround(scene, layout, archetypes);
+    for (const Placement& wall : layout.walls)
+        scene.Transform(scene.Add(archetypes.wall), wall);
+    AddGates(scene, layout, archetypes);
+    AddNodes(scene, layout, archetypes);
+    return scene.Save(path);
+}

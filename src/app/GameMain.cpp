@@ -13,11 +13,16 @@ int main()
     window.SetTitle("Vantora");
     window.SetWidth(1280);
     window.SetHeight(720);
+    window.SetHeadless(false);
 
     auto engine = std::make_unique<Engine>();
     engine->Init();
-    engine->MainLoop();
+    // Without a window nobody could see or steer the game; the window manager has said why.
+    const bool shown = !window.IsHeadless();
+    if (shown)
+        engine->MainLoop();
 
     Factory::Instance().DestroyAll();
-    return 0;
+    window.Shutdown();
+    return shown ? 0 : 1;
 }

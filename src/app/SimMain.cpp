@@ -3,6 +3,7 @@
 #include "app/SimReport.h"
 #include "core/Engine.h"
 #include "core/WindowManager.h"
+#include "input/InputScript.h"
 #include "objects/Factory.h"
 #include "states/GameStateManager.h"
 
@@ -25,6 +26,18 @@ void StartFirstScreen(const SimOptions& options)
     else if (options.state)
         states.RequestPush(*options.state);
 }
+
+void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputScript& input)
+{
+    // The input of a frame is in place before its first system runs, as the window's events
+    // would be after the pump at the start of the frame.
+    while (!maxFrames || engine.FramesRun() < *maxFrames)
+    {
+        input.ApplyFrame(engine.FramesRun());
+        if (!engine.RunFrame())
+            return;
+    }
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -38,6 +51,13 @@ int main(int argc, char** argv)
         std::fputs(SimUsage(), options ? stdout : stderr);
         return options ? 0 : 2;
     }
+    // Read before --root changes the working directory, so the path means what the caller meant.
+    InputScript input;
+    if (options->inputPath && !InputScript::Load(*options->inputPath, input))
+    {
+        std::fprintf(stderr, "vantora-sim: cannot open input file '%s'\n", options->inputPath->c_str());
+        return 1;
+    }
     std::error_code cd;
     if (!options->root.empty())
         std::filesystem::current_path(options->root, cd);
@@ -49,13 +69,14 @@ int main(int argc, char** argv)
 
     const auto wallStart = std::chrono::steady_clock::now();
     WindowManager::Instance().SetTitle("Vantora");
+    WindowManager::Instance().SetHeadless(true);
     Engine engine;
     if (options->dt)
         engine.GetFrameController().SetFixedDeltaTime(*options->dt);
     engine.SetRandomSeed(options->seed);
     engine.Init();
     StartFirstScreen(*options);
-    engine.MainLoop(options->frames);
+    RunFrames(engine, options->frames, input);
 
     SimReport report;
     report.frames = engine.FramesRun();

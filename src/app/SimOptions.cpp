@@ -57,6 +57,7 @@ const std::map<std::string, Setter>& Setters()
          }},
         {"--scene", [](SimOptions& o, const std::string& v) { o.scene = v; return !v.empty(); }},
         {"--report", [](SimOptions& o, const std::string& v) { o.reportPath = v; return !v.empty(); }},
+        {"--input", [](SimOptions& o, const std::string& v) { o.inputPath = v; return !v.empty(); }},
     };
     return setters;
 }
@@ -97,6 +98,14 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
-           "                   [--scene NAME] [--report FILE]\n"
-           "Runs the game headless: no window, no sound, the same systems and data.\n";
+           "                   [--scene NAME] [--report FILE] [--input FILE]\n"
+           "Runs the game headless: no window, no sound, the same systems and data.\n"
+           "--input FILE applies timed input at the start of each named frame (frames count from 0):\n"
+           "  FRAME key down|up VK                      Windows virtual-key code\n"
+           "  FRAME pad SLOT connect|disconnect         SLOT 0..3\n"
+           "  FRAME pad SLOT button MASK down|up        XInput button mask, e.g. 0x1000 for A\n"
+           "  FRAME pad SLOT axis lx|ly|rx|ry VALUE     -32768..32767, y up\n"
+           "  FRAME pad SLOT axis lt|rt VALUE           0..255\n"
+           "  FRAME focus on|off\n"
+           "  # starts a comment\n";
 }

@@ -13,6 +13,7 @@ struct SimOptions
     std::optional<int> state;
     std::optional<std::string> scene;
     std::optional<std::string> reportPath;
+    std::optional<std::string> inputPath;
     bool help = false;
 };
 

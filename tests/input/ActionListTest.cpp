@@ -111,16 +111,6 @@ TEST(KeyBindings, TheShippedFileBindsAllTenActionsAndLeavesTheStickToSteer)
     EXPECT_EQ(table[kJump].button, PadButton::kA);
 }
 
-TEST_F(ActionListTest, ActionNamesMapToTheirNumbers)
-{
-    EXPECT_EQ(Actions().GetActionNumber("QUIT"), 0);
-    EXPECT_EQ(Actions().GetActionNumber("USEPOWERUPBACK"), 9);
-    EXPECT_EQ(Actions().GetActionNumber("PICKUPPOWERUP"), 14);
-    EXPECT_EQ(Actions().GetActionNumber("Invalid_Action"), -1);
-    EXPECT_FALSE(Actions().IsPressed(0, 15));
-    EXPECT_FALSE(Actions().IsPressed(4, 0));
-}
-
 TEST_F(ActionListTest, AKeyTriggersPlayerZerosActionForOneFrame)
 {
     InputSystem::Instance().SetKey(VirtualKey::kSpace, true);

@@ -18,12 +18,7 @@ TEST(VirtualKeyMap, TranslatesKeysByPositionToWindowsCodes)
     EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_ENTER), VirtualKey::kEnter);
     EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_RSHIFT), VirtualKey::kShift);
     EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_KP_0), 0x60);
-}
-
-TEST(VirtualKeyMap, UnknownAndOutOfRangeScancodesGiveZero)
-{
-    EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_UNKNOWN), 0);
-    EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_AUDIOMUTE), 0);
+    EXPECT_EQ(VirtualKeyFromScancode(SDL_SCANCODE_AUDIOMUTE), 0) << "no Windows code";
     EXPECT_EQ(VirtualKeyFromScancode(-4), 0);
     EXPECT_EQ(VirtualKeyFromScancode(SDL_NUM_SCANCODES), 0);
 }

@@ -115,18 +115,6 @@ TEST_F(InputSystemTest, ButtonsAreTriggeredInTheFrameAfterThePollThatSawThem)
     EXPECT_FALSE(Input().IsButtonTriggeredByAny(PadButton::kA));
 }
 
-TEST_F(InputSystemTest, ADisconnectedPadKeepsItsStateButAnswersNothing)
-{
-    ConnectPad(0);
-    Slots().InjectButtons(0, PadButton::kStart, true);
-    EndFrame();
-    Slots().InjectDisconnect(0);
-    EndFrame();
-    EXPECT_EQ(Pad(0).GetState().buttons, PadButton::kStart);
-    EXPECT_FALSE(Pad(0).IsButtonDown(PadButton::kStart));
-    EXPECT_FALSE(Input().IsButtonDownByAny(PadButton::kStart));
-}
-
 TEST_F(InputSystemTest, AnUnfocusedGameReadsEveryPadIdleWithoutDisconnectingIt)
 {
     ConnectPad(3);

@@ -9,7 +9,9 @@
 #include "objects/Logic.h"
 #include "objects/Property.h"
 #include "objects/Transform.h"
+#include "physics/Collider.h"
 #include "physics/PhysicsSystem.h"
+#include "physics/RigidBody.h"
 #include "sound/SoundSystem.h"
 #include "text/TextSystem.h"
 
@@ -46,6 +48,8 @@ Factory& Factory::Instance()
 void Factory::RegisterCreators()
 {
     RegisterComponent<Transform>(ComponentType::Transform);
+    RegisterComponent<RigidBody>(ComponentType::RigidBody);
+    RegisterComponent<Collider>(ComponentType::Collider);
     RegisterComponent<Property>(ComponentType::Property);
 }
 

@@ -59,9 +59,12 @@ Aabb TightBound(VolumeType type, const Vector4& center, const Vector4& half)
 {
     switch (type)
     {
-    case VolumeType::Sphere: return UniformBound(center, std::fabs(half.x));
-    case VolumeType::Aabb: return Around(center, {std::fabs(half.x), std::fabs(half.y), std::fabs(half.z), 0.0f});
-    case VolumeType::Obb: break;
+    case VolumeType::Sphere:
+        return UniformBound(center, std::fabs(half.x));
+    case VolumeType::Aabb:
+        return Around(center, {std::fabs(half.x), std::fabs(half.y), std::fabs(half.z), 0.0f});
+    case VolumeType::Obb:
+        break;
     }
     return UniformBound(center, CubeExtent(half));
 }

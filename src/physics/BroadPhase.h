@@ -60,8 +60,8 @@ private:
     void PairDynamics(std::vector<std::pair<int, int>>& pairs);
 
     std::vector<Entry> m_entries;
-    AabbTree m_tightTree;   ///< every non-dynamic collider by its own bound
-    AabbTree m_cubeTree;    ///< non-dynamic axis-aligned boxes by their rotation-proof cube
+    AabbTree m_tightTree;       ///< every non-dynamic collider by its own bound
+    AabbTree m_cubeTree;        ///< non-dynamic axis-aligned boxes by their rotation-proof cube
     std::vector<int> m_dynamic; ///< positions of dynamic colliders
     std::vector<SweepItem> m_sweep;
 };

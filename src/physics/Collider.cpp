@@ -50,37 +50,39 @@ void Collider::Deserialize(XmlFile& /*file*/, const XmlElement* element)
 {
     if (!element)
         return;
-    const PhysicsSystem& physics = PhysicsSystem::Instance();
-    const XmlElement* field = element->FirstChildElement();
-    if (field)
-    {
-        std::string name;
-        XmlFile::ReadValue(name, field);
-        physics.FindVolumeType(name, m_volumeType);
-        field = field->NextSiblingElement();
-    }
-    if (field)
-    {
-        XmlFile::ReadValue(m_offset, field);
-        field = field->NextSiblingElement();
-    }
-    if (field)
-        XmlFile::ReadValue(m_halfExtents, field);
-
-    XmlFile::ReadValue(m_isDynamic, XmlFile::FindChildElement(element, "bool", "isDynamics"));
-    std::string category;
-    XmlFile::ReadValue(category, XmlFile::FindChildElement(element, "string", "bit_type"));
-    physics.FindCategory(category, m_bitType);
-    int bitField = static_cast<int>(m_bitField);
-    XmlFile::ReadValue(bitField, XmlFile::FindChildElement(element, "int", "bit_field"));
-    m_bitField = static_cast<uint32_t>(bitField);
-
+    ReadPositionalFields(element);
+    ReadNamedFields(element);
     // The two special categories override whatever mask the file gave.
     if (m_bitType == CollisionCategory::None)
         m_bitField = 0;
     else if (m_bitType == CollisionCategory::All)
         m_bitField = kAllBits;
     NotifyChanged();
+}
+
+void Collider::ReadPositionalFields(const XmlElement* element)
+{
+    const XmlElement* field = element->FirstChildElement();
+    if (!field)
+        return;
+    std::string name;
+    XmlFile::ReadValue(name, field);
+    PhysicsSystem::Instance().FindVolumeType(name, m_volumeType);
+    if ((field = field->NextSiblingElement()))
+        XmlFile::ReadValue(m_offset, field);
+    if (field && (field = field->NextSiblingElement()))
+        XmlFile::ReadValue(m_halfExtents, field);
+}
+
+void Collider::ReadNamedFields(const XmlElement* element)
+{
+    XmlFile::ReadValue(m_isDynamic, XmlFile::FindChildElement(element, "bool", "isDynamics"));
+    std::string category;
+    XmlFile::ReadValue(category, XmlFile::FindChildElement(element, "string", "bit_type"));
+    PhysicsSystem::Instance().FindCategory(category, m_bitType);
+    int bitField = static_cast<int>(m_bitField);
+    XmlFile::ReadValue(bitField, XmlFile::FindChildElement(element, "int", "bit_field"));
+    m_bitField = static_cast<uint32_t>(bitField);
 }
 
 void Collider::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const

@@ -70,6 +70,8 @@ private:
     /// Centre from the owner's Transform position plus the offset, half extents from its scale
     /// (halved for boxes). Values that would not be finite keep the previous placement.
     void UpdatePlacement();
+    void ReadPositionalFields(const XmlElement* element);
+    void ReadNamedFields(const XmlElement* element);
     void NotifyChanged();
     Vector4 SizeFromScale(const Vector4& scale) const;
 

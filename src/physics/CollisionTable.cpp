@@ -59,7 +59,7 @@ bool InTable(VolumeType type)
 } // namespace
 
 CollisionTable::CollisionTable()
-    : m_tests{BoxBox,          Swapped<SphereBox>, Swapped<OrientedBoxAabb>, // a is a box
+    : m_tests{BoxBox,          Swapped<SphereBox>, Swapped<OrientedBoxAabb>,   // a is a box
               SphereBox,       SphereSphere,       Swapped<OrientedBoxSphere>, // a is a sphere
               OrientedBoxAabb, OrientedBoxSphere,  OrientedBoxBox}             // a is an oriented box
 {

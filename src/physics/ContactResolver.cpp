@@ -42,10 +42,13 @@ float PairRestitution(const RigidBody* a, const RigidBody* b)
     return 0.0f;
 }
 
-void Push(RigidBody* body, const Vector4& impulse, float inverseMass)
+/// Applies `impulse` to b and its opposite to a, each scaled by its inverse mass.
+void Exchange(RigidBody* a, RigidBody* b, const Vector4& impulse, float inverseA, float inverseB)
 {
-    if (body)
-        body->AddVelocity(impulse * inverseMass);
+    if (a)
+        a->AddVelocity(-impulse * inverseA);
+    if (b)
+        b->AddVelocity(impulse * inverseB);
 }
 
 void Move(const Collider* collider, RigidBody* body, const Vector4& offset)
@@ -76,12 +79,10 @@ void ContactResolver::ResolveVelocity(Contact& contact) const
     RigidBody* bodyB = BodyOf(contact.b);
     const Vector4& n = contact.normal;
     contact.restitution = PairRestitution(bodyA, bodyB);
-    const float e = contact.restitution;
 
     const Vector4 relative = VelocityOf(bodyB) - VelocityOf(bodyA);
     const float vn = relative.Dot(n);
     const Vector4 tangent = -(relative - n * vn).Normalized();
-    const float vt = relative.Dot(tangent);
     if (vn > 0.0f)
         return;
 
@@ -90,18 +91,13 @@ void ContactResolver::ResolveVelocity(Contact& contact) const
     if (!CanMove(inverseA, inverseB))
         return;
     const float k = 1.0f / (inverseA + inverseB);
-
-    const float j = -(1.0f + e) * vn * k;
-    const Vector4 impulse = n * j;
-    Push(bodyA, -impulse, inverseA);
-    Push(bodyB, impulse, inverseB);
+    const float j = -(1.0f + contact.restitution) * vn * k;
+    Exchange(bodyA, bodyB, n * j, inverseA, inverseB);
 
     // Static coefficient first, then sliding, compared exactly as the game always has.
-    const float jt = -(1.0f + e) * vt * k;
+    const float jt = -(1.0f + contact.restitution) * relative.Dot(tangent) * k;
     const float frictionScalar = kStaticFriction * j > jt ? jt : kSlidingFriction * j;
-    const Vector4 friction = tangent * frictionScalar;
-    Push(bodyA, -friction, inverseA);
-    Push(bodyB, friction, inverseB);
+    Exchange(bodyA, bodyB, tangent * frictionScalar, inverseA, inverseB);
 }
 
 void ContactResolver::CorrectPositions(const Contact& contact) const

@@ -115,9 +115,21 @@ BoxFrame FrameOf(const Volume& box, bool worldCandidates)
     return frame;
 }
 
+/// The axis of least overlap, ties going to x then y; -1 when no comparison holds (NaN).
+int LeastOverlapAxis(const Vector4& o)
+{
+    if (o.y >= o.x && o.z >= o.x)
+        return 0;
+    if (o.x >= o.y && o.z >= o.y)
+        return 1;
+    if (o.x >= o.z && o.y >= o.z)
+        return 2;
+    return -1;
+}
+
 /// One separating-axis test; false when `axis` separates the boxes.
-bool TestAxis(const Vector4& axis, const Vector4& offset, const Volume& a, const BoxFrame& frameA, const Volume& b,
-              const BoxFrame& frameB, Contact& contact)
+bool TestAxis(const Vector4& axis, const Vector4& offset, const Volume& a, const BoxFrame& frameA,
+              const Volume& b, const BoxFrame& frameB, Contact& contact)
 {
     const float rA = ProjectedRadius(axis, a.half, frameA.extent);
     const float rB = ProjectedRadius(axis, b.half, frameB.extent);
@@ -125,7 +137,8 @@ bool TestAxis(const Vector4& axis, const Vector4& offset, const Volume& a, const
     if (distance > rA + rB)
         return false;
     const float overlap = distance - rA - rB;
-    if (std::fabs(contact.penetration) < kUnsetPenetration || std::fabs(contact.penetration) > std::fabs(overlap))
+    if (std::fabs(contact.penetration) < kUnsetPenetration ||
+        std::fabs(contact.penetration) > std::fabs(overlap))
     {
         contact.penetration = overlap;
         contact.normal = axis.Normalized();
@@ -146,14 +159,8 @@ int BoxBox(const Volume& a, const Volume& b, Contact& contact)
     Vector4 o;
     for (int k = 0; k < 3; ++k)
         o[k] = s[k] - std::fabs(d[k]);
-    int axis = 0;
-    if (o.y >= o.x && o.z >= o.x)
-        axis = 0;
-    else if (o.x >= o.y && o.z >= o.y)
-        axis = 1;
-    else if (o.x >= o.z && o.y >= o.z)
-        axis = 2;
-    else
+    const int axis = LeastOverlapAxis(o);
+    if (axis < 0)
         return 1; // only a NaN overlap gets here; the contact keeps its zero normal and depth
     contact.penetration = o[axis];
     contact.normal = {};

@@ -19,10 +19,9 @@ namespace
 constexpr const char* kVolumeTypeNames[kVolumeTypeCount] = {"BVT_AABB", "BVT_SPHERE", "BVT_OBB"};
 // "Invalid_Bit" closes the table but is no category: no file or script can name it.
 constexpr const char* kCategoryNames[kCollisionCategoryCount + 1] = {
-    "None",         "P1",           "P2",          "P3",
-    "P4",           "FirePowerUp",  "WaterPowerUp", "WindPowerUp",
-    "EarthPowerUp", "ArmageddonPowerUp", "NapalmPowerUp", "CheckPoint",
-    "RaceNode",     "All",          "Invalid_Bit"};
+    "None",          "P1",           "P2",          "P3",           "P4",
+    "FirePowerUp",   "WaterPowerUp", "WindPowerUp", "EarthPowerUp", "ArmageddonPowerUp",
+    "NapalmPowerUp", "CheckPoint",   "RaceNode",    "All",          "Invalid_Bit"};
 
 constexpr Vector4 kColliderColour{0, 1, 0, 1};
 constexpr Vector4 kContactColour{1, 1, 0, 1};
@@ -312,7 +311,9 @@ void PhysicsSystem::DrawCollider(const Collider& collider, const Vector4& colour
     const Vector4& half = collider.GetHalfExtents();
     switch (collider.GetVolumeType())
     {
-    case VolumeType::Sphere: graphics.DrawSphere(center, half.x, colour); return;
+    case VolumeType::Sphere:
+        graphics.DrawSphere(center, half.x, colour);
+        return;
     case VolumeType::Obb:
     {
         const Transform* transform = collider.GetTransform();
@@ -320,7 +321,8 @@ void PhysicsSystem::DrawCollider(const Collider& collider, const Vector4& colour
         graphics.DrawBox(center, half, colour, true, false, rotation.ToVector4());
         return;
     }
-    case VolumeType::Aabb: break;
+    case VolumeType::Aabb:
+        break;
     }
     graphics.DrawBox(center, half, colour, true, false, Quaternion{}.ToVector4());
 }

@@ -70,6 +70,21 @@ void RigidBody::Deserialize(XmlFile& /*file*/, const XmlElement* element)
 {
     if (!element)
         return;
+    ReadPositionalFields(element);
+    XmlFile::ReadValue(m_gravityOn, XmlFile::FindChildElement(element, "bool", "gravityOn"));
+    XmlFile::ReadValue(m_isStatic, XmlFile::FindChildElement(element, "bool", "isStatic"));
+    XmlFile::ReadValue(m_velCapXZ, XmlFile::FindChildElement(element, "float", "velCapXZ"));
+    XmlFile::ReadValue(m_velCapY, XmlFile::FindChildElement(element, "float", "velCapY"));
+    XmlFile::ReadValue(m_restitution, XmlFile::FindChildElement(element, "float", "restitution"));
+    // Objects always start at rest, whatever motion the file recorded.
+    m_position.w = 1.0f;
+    m_velocity = {};
+    m_accumulatedForce = {};
+    m_accumulatedTorque = {};
+}
+
+void RigidBody::ReadPositionalFields(const XmlElement* element)
+{
     const XmlElement* field = element->FirstChildElement();
     field = ReadAndAdvance(m_position, field);
     field = ReadAndAdvance(m_velocity, field);
@@ -85,18 +100,6 @@ void RigidBody::Deserialize(XmlFile& /*file*/, const XmlElement* element)
     m_mass = SanitisedMass(mass);
     UpdateInverseMass();
     ReadAndAdvance(m_inverseInertiaTensor, field);
-
-    XmlFile::ReadValue(m_gravityOn, XmlFile::FindChildElement(element, "bool", "gravityOn"));
-    XmlFile::ReadValue(m_isStatic, XmlFile::FindChildElement(element, "bool", "isStatic"));
-    XmlFile::ReadValue(m_velCapXZ, XmlFile::FindChildElement(element, "float", "velCapXZ"));
-    XmlFile::ReadValue(m_velCapY, XmlFile::FindChildElement(element, "float", "velCapY"));
-    XmlFile::ReadValue(m_restitution, XmlFile::FindChildElement(element, "float", "restitution"));
-
-    // Objects always start at rest, whatever motion the file recorded.
-    m_position.w = 1.0f;
-    m_velocity = {};
-    m_accumulatedForce = {};
-    m_accumulatedTorque = {};
 }
 
 void RigidBody::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
@@ -133,10 +136,12 @@ void RigidBody::AddToTweakBar(TweakBar& bar, bool instanceOnly)
     else
     {
         bar.AddVarCB(
-            "Mass", TweakType::Float, [this](const void* value) { SetMass(*static_cast<const float*>(value)); },
+            "Mass", TweakType::Float,
+            [this](const void* value) { SetMass(*static_cast<const float*>(value)); },
             [this](void* value) { *static_cast<float*>(value) = m_mass; }, group + " min=0.01f ");
         bar.AddVarCB(
-            "IsStatic", TweakType::Bool, [this](const void* value) { SetStatic(*static_cast<const bool*>(value)); },
+            "IsStatic", TweakType::Bool,
+            [this](const void* value) { SetStatic(*static_cast<const bool*>(value)); },
             [this](void* value) { *static_cast<bool*>(value) = m_isStatic; }, group);
         bar.AddVarRW("GravityOn", TweakType::Bool, &m_gravityOn, group);
         bar.AddVarRW("Bounceness", TweakType::Float, &m_restitution, group + " min=0.0f max=1.0f ");

@@ -60,6 +60,7 @@ public:
     const Matrix4& GetInverseInertiaTensor() const { return m_inverseInertiaTensor; }
 
 private:
+    void ReadPositionalFields(const XmlElement* element);
     void UpdateInverseMass();
     void ApplyVelocityCaps(Vector4& velocity) const;
 

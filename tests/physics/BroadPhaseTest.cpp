@@ -67,11 +67,21 @@ public:
             GameObject& object = *m_world.objects[static_cast<size_t>(Int(0, Count() - 1))];
             switch (Int(0, 4))
             {
-            case 0: TransformOf(object).SetPosition(Real(-12, 12), Real(-3, 3), Real(-12, 12)); break;
-            case 1: TransformOf(object).SetRotation(RandomRotation()); break;
-            case 2: TransformOf(object).SetScale(Real(0, 4), Real(0, 4), Real(0, 4)); break;
-            case 3: ColliderOf(object).SetVolumeType(static_cast<VolumeType>(Int(0, 2))); break;
-            default: ColliderOf(object).SetDynamic(!ColliderOf(object).IsDynamic()); break;
+            case 0:
+                TransformOf(object).SetPosition(Real(-12, 12), Real(-3, 3), Real(-12, 12));
+                break;
+            case 1:
+                TransformOf(object).SetRotation(RandomRotation());
+                break;
+            case 2:
+                TransformOf(object).SetScale(Real(0, 4), Real(0, 4), Real(0, 4));
+                break;
+            case 3:
+                ColliderOf(object).SetVolumeType(static_cast<VolumeType>(Int(0, 2)));
+                break;
+            default:
+                ColliderOf(object).SetDynamic(!ColliderOf(object).IsDynamic());
+                break;
             }
         }
         m_world.objects.erase(m_world.objects.begin() + Int(0, Count() - 1));

@@ -1,5 +1,5 @@
-#include "math/Quaternion.h"
 #include "physics/Overlap.h"
+#include "math/Quaternion.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -113,11 +113,14 @@ TEST(Overlap, OrientedBoxesSeparateOnTheirOwnAxes)
     // A diamond of half size 1 reaches sqrt(2) along x.
     const Quaternion diamond = Quaternion::FromAxisAngle({0, 0, 1, 0}, kHalfPi / 2);
     Contact c;
-    EXPECT_EQ(Overlap::OrientedBoxBox(Box({0, 0, 0}, {1, 1, 1}, diamond), Box({2.3f, 0, 0}, {1, 1, 1}), false, c), 1);
+    EXPECT_EQ(
+        Overlap::OrientedBoxBox(Box({0, 0, 0}, {1, 1, 1}, diamond), Box({2.3f, 0, 0}, {1, 1, 1}), false, c),
+        1);
     EXPECT_LE(c.penetration, 0.0f);
     EXPECT_TRUE(IsFinite(c));
     Contact apart;
-    EXPECT_EQ(Overlap::OrientedBoxBox(Box({0, 0, 0}, {1, 1, 1}, diamond), Box({2.5f, 0, 0}, {1, 1, 1}), false, apart),
+    EXPECT_EQ(Overlap::OrientedBoxBox(Box({0, 0, 0}, {1, 1, 1}, diamond), Box({2.5f, 0, 0}, {1, 1, 1}), false,
+                                      apart),
               0);
     Contact rotatedAway; // the same pair the other way round: b's axes do the separating work
     EXPECT_EQ(Overlap::OrientedBoxBox(Box({2.3f, 0, 0}, {1, 1, 1}), Box({0, 0, 0}, {1, 1, 1}, diamond), false,

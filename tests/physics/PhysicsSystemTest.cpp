@@ -218,8 +218,8 @@ TEST(PhysicsSystem, DegenerateScenesNeverPutNonFiniteValuesInTransforms)
     {
         // Everything on a few shared centres: coincident, zero-sized and flat volumes.
         const auto type = static_cast<VolumeType>(pick(random) % 3);
-        GameObject& object = world.Add(type, {0, static_cast<float>(pick(random) % 2), 0}, sizes[pick(random)],
-                                       pick(random) != 0);
+        GameObject& object = world.Add(type, {0, static_cast<float>(pick(random) % 2), 0},
+                                       sizes[pick(random)], pick(random) != 0);
         BodyOf(object).SetGravityOn(true);
         if (pick(random) == 0)
             BodyOf(object).SetStatic(true);

@@ -1,6 +1,6 @@
+#include "physics/RigidBody.h"
 #include "core/TweakBar.h"
 #include "physics/EulerIntegrator.h"
-#include "physics/RigidBody.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -149,13 +149,15 @@ TEST(RigidBody, SerializeWritesTheKnownNamesAndRoundTrips)
 
     auto names = [](const XmlElement* element) {
         std::string all;
-        for (const XmlElement* child = element->FirstChildElement(); child; child = child->NextSiblingElement())
+        for (const XmlElement* child = element->FirstChildElement(); child;
+             child = child->NextSiblingElement())
             all += XmlFile::FirstAttributeValue(child) + " ";
         return all;
     };
     const XmlElement* full = root->FirstChildElement("RigidBody");
-    EXPECT_EQ(names(full), "position velocity accumulateForce orientation angularVelocity accumalatedTorque mass "
-                           "inverseInetriaTensor gravityOn isStatic restitution velCapXZ velCapY ");
+    EXPECT_EQ(names(full),
+              "position velocity accumulateForce orientation angularVelocity accumalatedTorque mass "
+              "inverseInetriaTensor gravityOn isStatic restitution velCapXZ velCapY ");
     EXPECT_EQ(names(full->NextSiblingElement("RigidBody")),
               "position velocity accumulateForce orientation angularVelocity accumalatedTorque mass "
               "inverseInetriaTensor velCapXZ velCapY ");

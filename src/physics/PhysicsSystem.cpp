@@ -1,6 +1,7 @@
 #include "physics/PhysicsSystem.h"
 
 #include "core/Engine.h"
+#include "core/SwapRemove.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
@@ -218,11 +219,7 @@ void PhysicsSystem::AddRigidBody(RigidBody* body)
 
 void PhysicsSystem::RemoveRigidBody(RigidBody* body)
 {
-    auto found = std::find(m_bodies.begin(), m_bodies.end(), body);
-    if (found == m_bodies.end())
-        return;
-    *found = m_bodies.back();
-    m_bodies.pop_back();
+    SwapRemove(m_bodies, body);
 }
 
 void PhysicsSystem::AddCollider(Collider* collider)

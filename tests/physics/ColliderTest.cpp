@@ -1,6 +1,5 @@
 #include "PhysicsWorld.h"
 
-#include "core/TweakBar.h"
 #include "physics/CollisionTable.h"
 #include "physics/ContactResolver.h"
 
@@ -100,20 +99,6 @@ TEST(Collider, SerializeRoundTripsAndWritesNothingForInstances)
     EXPECT_TRUE(copy.IsDynamic());
     EXPECT_EQ(copy.GetCategoryName(), "RaceNode");
     EXPECT_EQ(copy.GetBitField(), collider.GetBitField());
-}
-
-TEST(Collider, PanelOffersTheNamedEnumerations)
-{
-    Collider collider;
-    TweakBar bar;
-    collider.AddToTweakBar(bar, false);
-    ASSERT_NE(bar.Find("Bit_type"), nullptr);
-    EXPECT_EQ(bar.Find("Bit_type")->enumNames.size(), 14u);
-    EXPECT_EQ(bar.Find("bvType")->enumNames.back(), "BVT_OBB");
-    TweakBar instance;
-    collider.AddToTweakBar(instance, true);
-    ASSERT_EQ(instance.Entries().size(), 1u);
-    EXPECT_EQ(instance.Entries()[0].name, "DynamicsSwitch");
 }
 
 TEST(Collider, PlacementFollowsTransformAndSizingRule)

@@ -131,25 +131,23 @@ TEST(PhysicsSystem, ContactsOfTheFrameAreFoundAndResolvedByEveryStep)
     EXPECT_TRUE(ColliderOf(a).GetTouchedList().empty());
 }
 
-TEST(PhysicsSystem, SlidingAndStaticFrictionOnAStaticBox)
+TEST(PhysicsSystem, FrictionSlowsASlideAndStopsACreep)
 {
     PhysicsWorld world;
     BallOnBox sliding(world, 0.9f, {2, -1, 0, 0});
+    BallOnBox creeping(world, 0.985f, {0.01f, -1, 0, 0});
+    TransformOf(creeping.box).SetPosition(10, 0, 0);
+    TransformOf(creeping.ball).SetPosition(10, 0.985f, 0);
     PhysicsWorld::Frame(kStep);
     // Normal impulse 1 stops the fall; sliding friction 0.2 * 1 takes 0.2 off the speed.
     EXPECT_NEAR(BodyOf(sliding.ball).GetVelocity().x, 1.8f, 1e-6);
     EXPECT_NEAR(BodyOf(sliding.ball).GetVelocity().y, 0.0f, 1e-6);
+    // Below 0.1 * j the static friction takes all of the tangential speed.
+    EXPECT_NEAR(BodyOf(creeping.ball).GetVelocity().x, 0.0f, 1e-6);
+
     // Penetration 0.1: a quarter of what exceeds the 0.02 slop, all of it on the ball.
     EXPECT_NEAR(TransformOf(sliding.ball).GetPosition().y, 0.9f - kStep + 0.02f, 1e-6);
     EXPECT_EQ(TransformOf(sliding.box).GetPosition(), (Vector4{0, 0, 0, 1}));
-}
-
-TEST(PhysicsSystem, StaticFrictionStopsASlowSlide)
-{
-    PhysicsWorld world;
-    BallOnBox creeping(world, 0.985f, {0.01f, -1, 0, 0});
-    PhysicsWorld::Frame(kStep);
-    EXPECT_NEAR(BodyOf(creeping.ball).GetVelocity().x, 0.0f, 1e-6);
     // Penetration 0.015 is inside the slop: the ball only moves by its own velocity.
     EXPECT_NEAR(TransformOf(creeping.ball).GetPosition().y, 0.985f - kStep, 1e-6);
 }

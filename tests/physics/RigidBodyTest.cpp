@@ -1,5 +1,4 @@
 #include "physics/RigidBody.h"
-#include "core/TweakBar.h"
 #include "physics/EulerIntegrator.h"
 #include "support/TestSupport.h"
 
@@ -168,19 +167,4 @@ TEST(RigidBody, SerializeWritesTheKnownNamesAndRoundTrips)
     EXPECT_FLOAT_EQ(copy.GetRestitution(), 0.75f);
     EXPECT_TRUE(copy.IsGravityOn());
     EXPECT_FLOAT_EQ(copy.GetVelocityCapXZ(), 5.0f);
-}
-
-TEST(RigidBody, PanelMassGoesThroughTheSetter)
-{
-    RigidBody body;
-    TweakBar bar;
-    body.AddToTweakBar(bar, false);
-    const TweakEntry* mass = bar.Find("Mass");
-    ASSERT_NE(mass, nullptr);
-    EXPECT_EQ(mass->Group(), "RigidBody");
-    const float value = 4.0f;
-    mass->setter(&value);
-    EXPECT_FLOAT_EQ(body.GetInverseMass(), 0.25f);
-    ASSERT_NE(bar.Find("Bounceness"), nullptr);
-    EXPECT_EQ(bar.Entries().back().name, "VelCapY");
 }

@@ -1,7 +1,343 @@
 #include "gameplay/CheckPointSystem.h"
 
+#include "core/Engine.h"
+#include "core/SwapRemove.h"
+#include "gameplay/CheckPoint.h"
+#include "gameplay/Controller.h"
+#include "gameplay/Hud.h"
+#include "graphics/GraphicsSystem.h"
+#include "input/InputSystem.h"
+#include "objects/Factory.h"
+#include "objects/Logic.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+#include "physics/RigidBody.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+constexpr float kEpsilon = 0.0001f;
+constexpr int kKeyF4 = 115;
+constexpr float kWrongWayPositions[4][2] = {{-0.5f, 0.6f}, {0.5f, 0.6f}, {-0.5f, -0.4f}, {0.5f, -0.4f}};
+
+Vector4 PositionOf(const GameObject& object)
+{
+    const auto* transform = object.Get<Transform>(ComponentType::Transform);
+    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
+}
+
+bool Touching(const GameObject& gate, const GameObject& racer)
+{
+    const auto* gateCollider = gate.Get<Collider>(ComponentType::Collider);
+    const auto* racerCollider = racer.Get<Collider>(ComponentType::Collider);
+    return gateCollider && racerCollider && gateCollider->HasTouched(racerCollider);
+}
+
+Hud* HudOf(GameObject& racer)
+{
+    return racer.Get<Hud>(ComponentType::Hud);
+}
+
+bool IsPlayer(int player)
+{
+    return player >= 0 && player < CheckPointSystem::kPlayers;
+}
+} // namespace
+
 CheckPointSystem& CheckPointSystem::Instance()
 {
     static CheckPointSystem instance;
     return instance;
+}
+
+void CheckPointSystem::AddGate(CheckPoint* gate)
+{
+    m_gates.push_back(gate);
+    std::stable_sort(m_gates.begin(), m_gates.end(),
+                     [](const CheckPoint* a, const CheckPoint* b) { return a->GetNumber() < b->GetNumber(); });
+}
+
+void CheckPointSystem::RemoveGate(CheckPoint* gate)
+{
+    SwapRemove(m_gates, gate);
+    // A racer's remembered list position may now be past the end.
+    for (LastGate& last : m_lastGate)
+        if (last.index >= static_cast<int>(m_gates.size()))
+            last = {};
+}
+
+void CheckPointSystem::ResetProgress()
+{
+    m_lastGate.fill({});
+    m_wrongWay.fill(false);
+    m_finishers = -1;
+    m_finishPlace.fill(-1);
+    m_finishFrame.fill(-1);
+    m_lapsDone.fill(0);
+}
+
+void CheckPointSystem::StartRace()
+{
+    m_racerIds.clear();
+    for (Component* controller : Logic::Instance().Controllers())
+        if (controller->GetOwner())
+            m_racerIds.push_back(controller->GetOwner()->GetID());
+    ResetProgress();
+    m_raceOver = false;
+    m_ranking.clear();
+}
+
+void CheckPointSystem::SetNumberOfLaps(int laps)
+{
+    m_lapsToRun = laps;
+    ResetProgress();
+}
+
+void CheckPointSystem::SetLapAmount(int laps)
+{
+    if (laps == 0)
+        return;
+    SetNumberOfLaps(laps);
+    for (const auto& [id, object] : Factory::Instance().GetObjectList(0))
+        if (Hud* hud = HudOf(*object))
+            hud->SetTotalLaps(laps);
+}
+
+void CheckPointSystem::ClearFinishPlaces()
+{
+    m_finishPlace.fill(-1);
+    m_finishFrame.fill(-1);
+}
+
+void CheckPointSystem::EndRaceNow()
+{
+    for (size_t place = 0; place < m_ranking.size(); ++place)
+        if (IsPlayer(m_ranking[place].player))
+            m_finishPlace[static_cast<size_t>(m_ranking[place].player)] = static_cast<int>(place);
+    m_finishers = 2;
+}
+
+std::vector<GameObject*> CheckPointSystem::LiveRacers() const
+{
+    // Racers are held by id so a racer destroyed mid-race is simply no longer found.
+    std::vector<GameObject*> racers;
+    for (unsigned id : m_racerIds)
+        if (GameObject* racer = Factory::Instance().FindObject(id))
+            if (racer->GetComponent(ComponentType::Controller))
+                racers.push_back(racer);
+    return racers;
+}
+
+int CheckPointSystem::PlayerOf(const GameObject& racer) const
+{
+    return racer.Get<Controller>(ComponentType::Controller)->GetPlayerIndex();
+}
+
+int CheckPointSystem::WantedGate(int player, size_t& searchFrom) const
+{
+    const LastGate& last = m_lastGate[static_cast<size_t>(player)];
+    searchFrom = static_cast<size_t>(last.index + 1);
+    if (searchFrom >= m_gates.size())
+        searchFrom = 0;
+    if (last.index < 0)
+        return m_gates.front()->GetNumber();
+    return m_gates[static_cast<size_t>(last.index)]->GetNumber() + 1;
+}
+
+void CheckPointSystem::PassGates(GameObject& racer, int player)
+{
+    const auto* body = racer.Get<RigidBody>(ComponentType::RigidBody);
+    if (!body)
+        return;
+    size_t from = 0;
+    const int wanted = WantedGate(player, from);
+    LastGate& last = m_lastGate[static_cast<size_t>(player)];
+    if (last.number != wanted - 1)
+        return;
+    for (size_t i = from; i < m_gates.size(); ++i)
+    {
+        CheckPoint* gate = m_gates[i];
+        if (gate->GetNumber() != wanted || !gate->GetOwner() || !Touching(*gate->GetOwner(), racer))
+            continue;
+        if (body->GetVelocity().Dot(gate->GetFacing()) < kEpsilon)
+            continue;
+        last = {wanted, static_cast<int>(i)};
+        return;
+    }
+}
+
+void CheckPointSystem::CheckWrongWay(GameObject& racer, int player)
+{
+    size_t from = 0;
+    const int wanted = WantedGate(player, from);
+    const Vector4 facing = racer.Get<Controller>(ComponentType::Controller)->GetFacing();
+    const Vector4 here = PositionOf(racer);
+    for (size_t i = from; i < m_gates.size(); ++i)
+    {
+        CheckPoint* gate = m_gates[i];
+        if (gate->GetNumber() != wanted || !gate->GetOwner())
+            continue;
+        const Vector4 there = PositionOf(*gate->GetOwner());
+        if (Logic::Instance().IsDebugDraw())
+            GraphicsSystem::Instance().DrawLine(here, there, {1, 0, 1, 1});
+        const float d = facing.Dot((there - here).Normalized());
+        m_wrongWay[static_cast<size_t>(player)] = d < kEpsilon;
+        if (!m_wrongWay[static_cast<size_t>(player)])
+            return;
+    }
+}
+
+void CheckPointSystem::DrawWrongWay() const
+{
+    for (int player = 0; player < kPlayers; ++player)
+    {
+        if (!m_wrongWay[static_cast<size_t>(player)] || m_finishPlace[static_cast<size_t>(player)] != -1)
+            continue;
+        const float* at = kWrongWayPositions[player];
+        GraphicsSystem::Instance().PrintToScreen("Wrong Way!", at[0], at[1], {30, 0, 0, 0}, {1, 1, 0, 1});
+    }
+}
+
+void CheckPointSystem::Update()
+{
+    if (m_gates.empty() || m_raceOver)
+        return;
+    if (m_finishers >= 2)
+    {
+        m_raceOver = true;
+        for (int& place : m_finishPlace)
+            if (place == -1)
+                place = 3;
+        return;
+    }
+    for (GameObject* racer : LiveRacers())
+    {
+        const int player = PlayerOf(*racer);
+        if (!IsPlayer(player))
+            continue;
+        PassGates(*racer, player);
+        CheckWrongWay(*racer, player);
+    }
+    DrawWrongWay();
+}
+
+Vector4 CheckPointSystem::ReferencePoint(size_t gateIndex) const
+{
+    const CheckPoint* gate = m_gates[gateIndex % m_gates.size()];
+    const GameObject* owner = gate->GetOwner();
+    const auto* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr;
+    if (!transform)
+        return {0, 0, 0, 1};
+    const Vector4& f = gate->GetFacing();
+    const Vector4& s = transform->GetScale();
+    const float depth = std::max({std::fabs(f.x) * s.x, std::fabs(f.y) * s.y, std::fabs(f.z) * s.z});
+    return transform->GetPosition() - f * depth;
+}
+
+void CheckPointSystem::CountLaps(GameObject& racer, int player)
+{
+    const auto p = static_cast<size_t>(player);
+    if (m_lastGate[p].number == m_gates.back()->GetNumber())
+    {
+        ++m_lapsDone[p];
+        if (Hud* hud = HudOf(racer))
+            hud->LapCompleted();
+        m_lastGate[p] = {};
+    }
+    if (m_finishPlace[p] == -1 && m_lapsDone[p] >= m_lapsToRun)
+    {
+        m_finishPlace[p] = ++m_finishers;
+        m_finishFrame[p] = Engine::Get() ? Engine::Get()->FramesRun() : 0;
+    }
+}
+
+float CheckPointSystem::Score(GameObject& racer, int player) const
+{
+    const auto p = static_cast<size_t>(player);
+    if (m_finishPlace[p] != -1)
+        return FinishedScore(m_finishPlace[p], m_lapsToRun);
+    const size_t current = static_cast<size_t>(std::max(m_lastGate[p].index, 0));
+    return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number, PositionOf(racer),
+                        ReferencePoint(current), ReferencePoint(current + 1));
+}
+
+void CheckPointSystem::TellHuds()
+{
+    for (size_t place = 0; place < m_ranking.size(); ++place)
+        if (GameObject* racer = GetPlayerByPlace(static_cast<int>(place)))
+            if (Hud* hud = HudOf(*racer))
+                hud->SetPlace(static_cast<int>(place) + 1);
+}
+
+void CheckPointSystem::PostUpdate()
+{
+    if (m_gates.empty() || m_finishers >= 2)
+        return;
+    std::vector<RankEntry> ranking;
+    for (GameObject* racer : LiveRacers())
+    {
+        const int player = PlayerOf(*racer);
+        if (!IsPlayer(player))
+            continue;
+        CountLaps(*racer, player);
+        ranking.push_back({player, Score(*racer, player)});
+    }
+    // Ties keep player-index order.
+    std::sort(ranking.begin(), ranking.end(), [](const RankEntry& a, const RankEntry& b) { return a.player < b.player; });
+    SortRanking(ranking);
+    m_ranking = ranking;
+    TellHuds();
+    if (InputSystem::Instance().IsKeyTriggered(kKeyF4))
+        EndRaceNow();
+}
+
+int CheckPointSystem::GetFinishPlace(int player) const
+{
+    return IsPlayer(player) ? m_finishPlace[static_cast<size_t>(player)] : -1;
+}
+
+long long CheckPointSystem::GetFinishFrame(int player) const
+{
+    return IsPlayer(player) ? m_finishFrame[static_cast<size_t>(player)] : -1;
+}
+
+GameObject* CheckPointSystem::GetPlayerByPlace(int place) const
+{
+    if (place < 0 || place >= static_cast<int>(m_ranking.size()))
+        return nullptr;
+    const int player = m_ranking[static_cast<size_t>(place)].player;
+    for (GameObject* racer : LiveRacers())
+        if (PlayerOf(*racer) == player)
+            return racer;
+    return nullptr;
+}
+
+int CheckPointSystem::GetPlace(int player) const
+{
+    for (size_t place = 0; place < m_ranking.size(); ++place)
+        if (m_ranking[place].player == player)
+            return static_cast<int>(place);
+    return 0;
+}
+
+GameObject* CheckPointSystem::GetLastHitCheckPoint(int player) const
+{
+    if (!IsPlayer(player) || m_gates.empty())
+        return nullptr;
+    const int index = m_lastGate[static_cast<size_t>(player)].index;
+    if (index < 0 || index >= static_cast<int>(m_gates.size()))
+        return nullptr;
+    return m_gates[static_cast<size_t>(index)]->GetOwner();
+}
+
+int CheckPointSystem::GetLapsDone(int player) const
+{
+    return IsPlayer(player) ? m_lapsDone[static_cast<size_t>(player)] : 0;
+}
+
+bool CheckPointSystem::IsWrongWay(int player) const
+{
+    return IsPlayer(player) && m_wrongWay[static_cast<size_t>(player)];
 }

@@ -2,6 +2,17 @@
 
 #include "core/FileSearch.h"
 #include "core/ResourcePaths.h"
+#include "core/SwapRemove.h"
+#include "graphics/Camera.h"
+#include "states/GameStateId.h"
+#include "states/GameStateManager.h"
+
+GraphicsSystem::GraphicsSystem() : m_defaultCamera(std::make_unique<Camera>())
+{
+    m_activeCamera = m_defaultCamera.get();
+}
+
+GraphicsSystem::~GraphicsSystem() = default;
 
 GraphicsSystem& GraphicsSystem::Instance()
 {
@@ -9,8 +20,51 @@ GraphicsSystem& GraphicsSystem::Instance()
     return instance;
 }
 
+void GraphicsSystem::AddCamera(Camera* camera)
+{
+    m_cameras.push_back(camera);
+}
+
+void GraphicsSystem::RemoveCamera(Camera* camera)
+{
+    SwapRemove(m_cameras, camera);
+    if (m_activeCamera == camera)
+        m_activeCamera = m_defaultCamera.get();
+}
+
+void GraphicsSystem::AddHud(Component* hud)
+{
+    m_huds.push_back(hud);
+}
+
+void GraphicsSystem::RemoveHud(Component* hud)
+{
+    SwapRemove(m_huds, hud);
+}
+
+void GraphicsSystem::Update()
+{
+    for (size_t i = 0; i < m_cameras.size(); ++i)
+        m_cameras[i]->Update();
+    m_defaultCamera->Update();
+    // The tutorial draws its own prompts where the race HUD would be.
+    if (GameStateManager::Instance().GetGameState() == GameStateId::kTutorial)
+        return;
+    for (size_t i = 0; i < m_huds.size(); ++i)
+        m_huds[i]->Update();
+}
+
+void GraphicsSystem::DrawHud(float x, float y, float w, float h, const std::string& texture, const Vector4& extra,
+                             bool onTop, bool background)
+{
+    const int layer = background ? kHudBackground : (onTop ? kHudTop : kHudForeground);
+    m_hudLayers[layer].push_back({x, y, w, h, texture, extra, 0});
+}
+
 void GraphicsSystem::PostUpdate()
 {
+    for (auto& layer : m_hudLayers)
+        layer.clear();
     m_screenTexts.clear();
     m_worldShapes.Clear();
     m_screenShapes.Clear();

@@ -2,12 +2,15 @@
 
 #include "core/EmptySystem.h"
 #include "graphics/DebugDraw.h"
+#include "graphics/HudSprite.h"
 #include "graphics/ScreenText.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class Camera;
+class Component;
 
 /// Owns the device, the resource tables and the per-frame draw queues. Without a device
 /// (headless runs and tests) it keeps its registries and queues and draws nothing.
@@ -16,8 +19,34 @@ class GraphicsSystem final : public EmptySystem
 public:
     static GraphicsSystem& Instance();
 
+    ~GraphicsSystem() override;
+
+    /// Updates the cameras (registered ones, then the default one) and, outside the tutorial, the HUDs.
+    void Update() override;
     /// Draws the frame and empties the per-frame queues.
     void PostUpdate() override;
+
+    /// Registers a camera (from its Initialize); removal swaps the last one into the gap.
+    void AddCamera(Camera* camera);
+    /// Unregisters a camera; the default camera takes over if it was the active one.
+    void RemoveCamera(Camera* camera);
+    const std::vector<Camera*>& Cameras() const { return m_cameras; }
+    Camera* GetDefaultCamera() const { return m_defaultCamera.get(); }
+    /// Registers a HUD component, updated (and so drawn) each frame.
+    void AddHud(Component* hud);
+    void RemoveHud(Component* hud);
+    const std::vector<Component*>& Huds() const { return m_huds; }
+    /// One viewport per player camera when on, one full-window view when off.
+    void SetSplitScreen(bool on) { m_splitScreen = on; }
+    bool IsSplitScreen() const { return m_splitScreen; }
+
+    /// Queues a HUD quad: into the background layer, else the top layer, else the foreground one.
+    void DrawHud(float x, float y, float w, float h, const std::string& texture, const Vector4& extra, bool onTop,
+                 bool background);
+    const std::vector<HudSprite>& HudSprites(int layer) const { return m_hudLayers[static_cast<size_t>(layer)]; }
+    static constexpr int kHudBackground = 0;
+    static constexpr int kHudForeground = 1;
+    static constexpr int kHudTop = 2;
 
     /// Queues a text for this frame; x and y in window fractions, size.x the font size.
     void PrintToScreen(const std::string& text, float x, float y, const Vector4& size, const Vector4& colour);
@@ -36,6 +65,7 @@ public:
     /// The debug shapes drawn over the screen this frame.
     DebugDraw& ScreenDebugShapes() { return m_screenShapes; }
 
+    /// The camera of the single full-window view; null for none.
     void SetActiveCamera(Camera* camera) { m_activeCamera = camera; }
     Camera* GetActiveCamera() const { return m_activeCamera; }
 
@@ -59,13 +89,18 @@ public:
     bool HasDevice() const { return false; }
 
 private:
-    GraphicsSystem() = default;
+    GraphicsSystem();
 
     std::vector<ScreenText> m_screenTexts;
     DebugDraw m_worldShapes;
     DebugDraw m_screenShapes;
     std::vector<std::string> m_textureNames;
+    std::unique_ptr<Camera> m_defaultCamera;
     Camera* m_activeCamera = nullptr;
+    std::vector<Camera*> m_cameras;
+    std::vector<Component*> m_huds;
+    std::vector<HudSprite> m_hudLayers[3];
+    bool m_splitScreen = false;
     bool m_fullscreen = true;
     unsigned m_width = 1280;
     unsigned m_height = 720;

@@ -34,8 +34,6 @@ public:
     bool IsKeyDown(int key) const;
     /// Whether the key went down this frame (held now, not held at the end of the last frame).
     bool IsKeyTriggered(int key) const;
-    /// The same as IsKeyTriggered (the name Logic calls).
-    bool IsTriggered(int key) const { return IsKeyTriggered(key); }
 
     /// A mouse button (0 left, 1 right, 3 middle) went down at client position (x, y).
     void MouseButtonDown(int button, int x, int y);

@@ -43,9 +43,9 @@ void Logic::Init()
 void Logic::Update()
 {
     InputSystem& input = InputSystem::Instance();
-    if (input.IsTriggered(kKeyF1))
+    if (input.IsKeyTriggered(kKeyF1))
         m_debugDraw = !m_debugDraw;
-    if (input.IsTriggered(kKeyF11))
+    if (input.IsKeyTriggered(kKeyF11))
         GraphicsSystem::Instance().ToggleFullscreen();
 
     UpdateEach(m_grounds);

@@ -32,6 +32,11 @@ bool GameStateManager::IsTop(int id) const
     return !m_stack.empty() && m_stack.back()->GetId() == id;
 }
 
+bool GameStateManager::CanCreate(int id) const
+{
+    return id == GameStateId::kQuit || Create(id) != nullptr;
+}
+
 std::unique_ptr<GameState> GameStateManager::Create(int id) const
 {
     return m_creator ? m_creator(id) : CreateGameState(id);

@@ -28,6 +28,8 @@ public:
     void RequestSwitch(int id);
     int GetPendingRequest() const { return m_pending; }
 
+    /// Whether state `id` would create a screen (quit counts as one).
+    bool CanCreate(int id) const;
     /// Id of the bottom state, 0 when the stack is empty.
     int GetGameState() const;
     /// Whether the top state's id is `id`.

@@ -161,11 +161,12 @@ void AddGroundAndWalls(const TrackDescription& d, const CentreLine& line, TrackL
         if (!InGap(d, from + step * 0.5f, layout.length, step * 0.5f))
             AddPiece(d, line, from, from + step, layout);
     }
-    // Neighbours: the pieces on either side, so the hover probe rarely tests the whole track.
+    // Neighbours: the piece itself and those on either side, so the hover probe rarely has to test
+    // the whole track.
     const int pieces = static_cast<int>(layout.ground.size());
     layout.groundNeighbours.resize(layout.ground.size());
     for (int i = 0; i < pieces; ++i)
-        for (int offset : {-2, -1, 1, 2})
+        for (int offset : {0, 1, -1, 2, -2})
             layout.groundNeighbours[static_cast<size_t>(i)].push_back(((i + offset) % pieces + pieces) % pieces);
 }
 
@@ -200,8 +201,9 @@ void AddNodes(const TrackDescription& d, const CentreLine& line, TrackLayout& la
         node.facing = Vector4{s.tangent.x, 0, s.tangent.z, 0}.Normalized();
         node.radius = s.width * 0.6f;
         const float toGap = DistanceToNextGap(d, at, layout.length);
-        node.shouldJump = toGap > 0.0f && toGap <= d.jumpLeadIn && !InGap(d, at, layout.length);
         node.cpNode = i % d.cpNodeEvery == 0;
+        // A node that is both would make a racer jump twice in one frame.
+        node.shouldJump = !node.cpNode && toGap > 0.0f && toGap <= d.jumpLeadIn && !InGap(d, at, layout.length);
         layout.nodes.push_back(node);
     }
 }

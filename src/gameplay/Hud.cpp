@@ -1,0 +1,112 @@
+#include "gameplay/Hud.h"
+
+#include "core/TweakBar.h"
+#include "gameplay/CheckPointSystem.h"
+#include "gameplay/Controller.h"
+#include "gameplay/Label.h"
+#include "gameplay/RaceRanking.h"
+#include "graphics/GraphicsSystem.h"
+#include "objects/GameObject.h"
+
+namespace
+{
+struct HudLayout
+{
+    float lapX, lapY, finalX, finalY, placeX, placeY;
+};
+
+constexpr HudLayout kLayouts[4] = {
+    {-0.838f, 0.9f, -0.838f, 0.8f, -0.08f, 0.9f},
+    {0.15f, 0.9f, 0.15f, 0.8f, 0.91f, 0.9f},
+    {-0.838f, -0.08f, -0.838f, -0.18f, -0.08f, -0.08f},
+    {0.15f, -0.08f, 0.15f, -0.18f, 0.91f, -0.08f},
+};
+const Vector4 kTextSize{15, 25, 0, 0};
+const Vector4 kWhite{1, 1, 1, 1};
+const Vector4 kGold{1, 0.84f, 0, 1};
+} // namespace
+
+Hud::~Hud()
+{
+    if (m_registered)
+        GraphicsSystem::Instance().RemoveHud(this);
+}
+
+void Hud::Initialize()
+{
+    GraphicsSystem::Instance().AddHud(this);
+    m_registered = true;
+    SetPlace(4);
+    m_totalLaps = CheckPointSystem::Instance().GetLapsToRun();
+    RebuildLapText();
+}
+
+void Hud::RebuildLapText()
+{
+    m_lapText = "Laps: " + std::to_string(m_lap) + " / " + std::to_string(m_totalLaps);
+}
+
+void Hud::LapCompleted()
+{
+    if (m_lap < m_totalLaps)
+    {
+        ++m_lap;
+        RebuildLapText();
+    }
+}
+
+void Hud::SetTotalLaps(int laps)
+{
+    m_totalLaps = laps;
+    RebuildLapText();
+}
+
+void Hud::SetPlace(int place)
+{
+    m_placeText = std::to_string(place) + PlaceSuffix(place);
+}
+
+int Hud::Player() const
+{
+    const auto* controller = GetOwner() ? GetOwner()->Get<Controller>(ComponentType::Controller) : nullptr;
+    return controller ? controller->GetPlayerIndex() : -1;
+}
+
+bool Hud::Update()
+{
+    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    const CheckPointSystem& race = CheckPointSystem::Instance();
+    const int player = Player();
+    if (!graphics.IsSplitScreen() || race.IsRaceOver() || player < 0 || player > 3 ||
+        race.GetFinishPlace(player) != -1)
+        return false;
+    const HudLayout& at = kLayouts[player];
+    graphics.PrintToScreen(m_lapText, at.lapX, at.lapY, kTextSize, kWhite);
+    if (m_lap == m_totalLaps)
+        graphics.PrintToScreen("Final Lap", at.finalX, at.finalY, kTextSize, kGold);
+    graphics.PrintToScreen(m_placeText, at.placeX, at.placeY, kTextSize, kWhite);
+    return true;
+}
+
+std::unique_ptr<Component> Hud::Clone() const
+{
+    auto copy = std::make_unique<Hud>();
+    copy->m_offset = m_offset;
+    return copy;
+}
+
+void Hud::Deserialize(XmlFile& /*file*/, const XmlElement* element)
+{
+    if (const XmlElement* offset = XmlFile::FindChildElement(element, "Vector4", "offset"))
+        XmlFile::ReadValue(m_offset, offset);
+}
+
+void Hud::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
+{
+    file.WriteValue(file.AddChildElement(parent, GetTypeName()), m_offset, "offset");
+}
+
+void Hud::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
+{
+    bar.AddVarRW("offset", TweakType::Vector3, &m_offset, TweakBar::GroupDefinition(GetTypeName()));
+}

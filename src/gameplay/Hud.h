@@ -1,0 +1,47 @@
+#pragma once
+
+#include "gameplay/Label.h"
+#include "math/Vector4.h"
+#include "objects/Component.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// A racer's lap counter, "Final Lap" warning and place, in its player's quarter of the screen.
+class Hud final : public Component
+{
+public:
+    Hud() : Component(ComponentType::Hud) {}
+    ~Hud() override;
+
+    /// The next lap, never beyond the total.
+    void LapCompleted();
+    void SetTotalLaps(int laps);
+    /// 1-based place with its suffix ("1st", "2nd" ...).
+    void SetPlace(int place);
+    int GetLap() const { return m_lap; }
+    int GetTotalLaps() const { return m_totalLaps; }
+    const std::string& GetLapText() const { return m_lapText; }
+    const std::string& GetPlaceText() const { return m_placeText; }
+
+    void Initialize() override;
+    /// Queues the texts when split screen is on and the racer is still racing; true when it drew.
+    bool Update() override;
+    std::unique_ptr<Component> Clone() const override;
+    void Deserialize(XmlFile& file, const XmlElement* element) override;
+    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+
+private:
+    void RebuildLapText();
+    int Player() const;
+
+    std::vector<std::unique_ptr<Label>> m_labels;
+    int m_lap = 1;
+    int m_totalLaps = 1;
+    std::string m_lapText;
+    std::string m_placeText;
+    Vector4 m_offset;
+    bool m_registered = false;
+};

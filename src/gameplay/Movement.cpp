@@ -1,0 +1,260 @@
+#include "gameplay/Movement.h"
+
+#include "core/Engine.h"
+#include "core/TweakBar.h"
+#include "gameplay/Ground.h"
+#include "gameplay/GroundProbe.h"
+#include "graphics/Camera.h"
+#include "input/Gamepad.h"
+#include "input/InputSystem.h"
+#include "objects/Factory.h"
+#include "objects/Logic.h"
+#include "objects/Transform.h"
+#include "physics/RigidBody.h"
+#include "sound/SoundSystem.h"
+
+#include <cmath>
+
+namespace
+{
+constexpr float kForwardForce = 12.0f;
+constexpr float kIdleInput = 0.01f;
+constexpr float kNeighbourHitRange = 5.0f;
+constexpr float kFacingRefresh = 0.3f;
+constexpr int kKeyX = 'X';
+const Vector4 kUp{0, 1, 0, 0};
+
+Vector4 Flat(Vector4 v)
+{
+    v.y = 0.0f;
+    v.w = 0.0f;
+    return v.Normalized();
+}
+
+float FrameTime()
+{
+    const Engine* engine = Engine::Get();
+    return engine ? engine->GetDeltaTime() : 0.0f;
+}
+
+Vector4 BallPosition(const GameObject* owner)
+{
+    const auto* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr;
+    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
+}
+} // namespace
+
+void Movement::SetOwner(GameObject* owner, RigidBody* body)
+{
+    m_owner = owner;
+    m_body = body;
+}
+
+void Movement::SetFacing(const Vector4& facing)
+{
+    const Vector4 flat = Flat(facing);
+    // A zero or tiny direction would leave the facing unnormalised; keep the old one instead.
+    if (flat.LengthSquared() > 0.5f && flat.IsFinite())
+        m_facing = flat;
+}
+
+bool Movement::CameraSteers(Vector4& direction) const
+{
+    const auto* camera = m_owner ? m_owner->Get<Camera>(ComponentType::Camera) : nullptr;
+    if (!camera || !camera->UpdatesPosition())
+        return false;
+    direction = Flat(camera->GetDirection());
+    return direction.LengthSquared() > 0.5f;
+}
+
+float Movement::BrakeAmount(int player) const
+{
+    if (InputSystem::Instance().IsKeyDown(kKeyX))
+        return 1.0f;
+    float trigger = 0.0f;
+    if (const Gamepad* pad = InputSystem::Instance().GetGamepad(player))
+        if (pad->IsConnected() && pad->GetTrigger(0, trigger))
+            return trigger;
+    return 0.0f;
+}
+
+void Movement::Move(const Vector4& input, int player)
+{
+    if (!m_owner || !m_body || !input.IsFinite())
+        return;
+    const Vector4 velocity = m_body->GetVelocity();
+    Vector4 cameraDirection;
+    const bool cameraSteers = CameraSteers(cameraDirection);
+    const Vector4 forward = cameraSteers ? cameraDirection : m_lastFacing;
+    const Vector4 right = forward.Cross(kUp);
+    const Vector4 sideForce = right * (m_body->GetVelocityCapXZ() * input.x);
+    Vector4 forwardForce = forward * (input.y * kForwardForce);
+
+    const float brake = BrakeAmount(player);
+    if (brake > 0.0f)
+    {
+        forwardForce += m_lastFacing * -1.0f * m_body->GetVelocityCapXZ() * brake;
+        // Braking stops the ball; it never drives it backwards.
+        if (velocity.Dot(m_facing) > 0.0f)
+            m_body->AddForce(forwardForce);
+        else
+            m_body->SetVelocity({0, velocity.y, 0, 0});
+    }
+    else
+        m_body->AddForce(forwardForce);
+    if (sideForce.IsFinite())
+        m_body->AddForce(sideForce);
+
+    if (input.LengthSquared() <= kIdleInput)
+        return;
+    Vector4 direction = Flat(velocity);
+    if (direction.Dot(m_facing) < -0.9f)
+        direction = (-m_facing + m_facing.Cross(kUp) * 0.1f).Normalized();
+    if (cameraSteers)
+        m_facing = cameraDirection;
+    else
+        SetFacing(m_facing * 0.9f + direction * 0.1f);
+}
+
+void Movement::ApplyJump(float force, bool inAir)
+{
+    const Vector4 velocity = m_body->GetVelocity();
+    m_body->SetVelocity({velocity.x, 0.0f, velocity.z, 0.0f});
+    m_body->AddForce({0, force, 0, 0});
+    if (inAir)
+    {
+        const Vector4 along = Flat(velocity);
+        m_body->AddForce(along * (force * 0.5f));
+    }
+    SoundSystem::Instance().Play("SFX/PlayerJump");
+}
+
+void Movement::Jump(float force)
+{
+    if (!m_owner || !m_body)
+        return;
+    const float height = (BallPosition(m_owner) - m_groundPoint).LengthSquared();
+    const float reach = m_spring.offset.LengthSquared();
+    if (reach > height)
+        ApplyJump(force, false);
+    else if (m_airJumpAvailable)
+    {
+        ApplyJump(force, true);
+        m_airJumpAvailable = false;
+    }
+}
+
+void Movement::ProbeGround()
+{
+    const Vector4 position = BallPosition(m_owner);
+    Factory& factory = Factory::Instance();
+    if (m_groundObjectId != -1)
+    {
+        GameObject* current = factory.FindObject(static_cast<unsigned>(m_groundObjectId));
+        const auto* ground = current ? current->Get<Ground>(ComponentType::Ground) : nullptr;
+        for (int id : ground ? ground->Neighbours() : std::vector<int>{})
+        {
+            GameObject* neighbour = factory.FindObject(static_cast<unsigned>(id));
+            if (!neighbour || !neighbour->GetComponent(ComponentType::Ground))
+                continue;
+            const std::optional<GroundHit> hit = ProbeObject(position, *neighbour);
+            if (!hit)
+                continue;
+            if ((hit->point - position).LengthSquared() < kNeighbourHitRange)
+            {
+                m_groundObjectId = static_cast<int>(neighbour->GetID());
+                m_groundPoint = hit->point;
+                return;
+            }
+            break; // only the first hit among the neighbours is considered
+        }
+    }
+    std::vector<GameObject*> grounds;
+    for (Component* ground : Logic::Instance().GetGrounds())
+        grounds.push_back(ground->GetOwner());
+    const std::optional<GroundHit> hit = ProbeNearest(position, grounds);
+    m_groundObjectId = hit ? static_cast<int>(hit->object->GetID()) : -1;
+    if (hit)
+        m_groundPoint = hit->point;
+}
+
+void Movement::HoverStep(float dt)
+{
+    const Vector4 position = BallPosition(m_owner);
+    Vector4 force = m_spring.Step(dt, m_groundPoint, kUp, position);
+    if (force.y > 0.0f && position.y < m_spring.target.y)
+    {
+        force.x = 0.0f;
+        force.z = 0.0f;
+        m_body->AddForce(force);
+        m_airJumpAvailable = true;
+    }
+}
+
+void Movement::Update()
+{
+    if (!m_owner || !m_body)
+        return;
+    const float dt = FrameTime();
+    ProbeGround();
+    if (m_groundObjectId != -1)
+        HoverStep(dt);
+    m_facingTimer += dt;
+    if (m_facingTimer > kFacingRefresh)
+    {
+        m_lastFacing = m_facing;
+        m_facingTimer = 0.0f;
+    }
+}
+
+void Movement::Deserialize(const XmlElement* element)
+{
+    if (!element)
+        return;
+    const XmlElement* field = element->FirstChildElement();
+    float* floats[] = {&m_spring.stiffness, &m_spring.damping, &m_spring.mass};
+    if (field)
+    {
+        XmlFile::ReadValue(m_spring.offset, field);
+        field = field->NextSiblingElement();
+    }
+    for (float* value : floats)
+    {
+        if (!field)
+            break;
+        XmlFile::ReadValue(*value, field);
+        field = field->NextSiblingElement();
+    }
+    if (const XmlElement* facing = XmlFile::FindChildElement(element, "Vector4", "facing"))
+    {
+        Vector4 read = m_facing;
+        XmlFile::ReadValue(read, facing);
+        SetFacing(read);
+        m_lastFacing = m_facing;
+    }
+}
+
+void Movement::Serialize(XmlFile& file, XmlElement* element, bool withFacing) const
+{
+    file.WriteValue(element, m_spring.offset, "springOffset");
+    file.WriteValue(element, m_spring.stiffness, "springStiffness");
+    file.WriteValue(element, m_spring.damping, "springDamping");
+    file.WriteValue(element, m_spring.mass, "springMass");
+    file.WriteValue(element, m_spring.maxForce, "springMassForce");
+    if (withFacing)
+        file.WriteValue(element, m_facing, "facing");
+}
+
+void Movement::AddToTweakBar(TweakBar& bar, bool withIdentity, const std::string& group)
+{
+    if (withIdentity)
+    {
+        bar.AddVarRW("facing", TweakType::Vector3, &m_facing, group);
+        bar.AddVarRW("S_Offset", TweakType::Vector3, &m_spring.offset, group);
+    }
+    bar.AddSeparator("Spring Properties", group);
+    bar.AddVarRW("stiffness", TweakType::Float, &m_spring.stiffness, group);
+    bar.AddVarRW("damping", TweakType::Float, &m_spring.damping, group);
+    bar.AddVarRW("mass", TweakType::Float, &m_spring.mass, group);
+    bar.AddVarRW("maxForce", TweakType::Float, &m_spring.maxForce, group);
+}

@@ -1,0 +1,37 @@
+#include "gameplay/RaceRanking.h"
+
+#include <algorithm>
+#include <cmath>
+
+float RunningScore(int lapsDone, int topGate, int lastGateNumber, const Vector4& position,
+                   const Vector4& currentReference, const Vector4& nextReference)
+{
+    const float gap = (nextReference - currentReference).LengthSquared();
+    const float left = (nextReference - position).LengthSquared();
+    float fraction = gap > 0.0f ? left / gap : 1.0f;
+    if (!std::isfinite(fraction))
+        fraction = 1.0f;
+    return static_cast<float>(lapsDone * topGate + lastGateNumber) - (fraction - 0.5f);
+}
+
+float FinishedScore(int finishPlace, int lapsToRun)
+{
+    return static_cast<float>(4 - finishPlace) * static_cast<float>(lapsToRun) * 256.0f;
+}
+
+void SortRanking(std::vector<RankEntry>& ranking)
+{
+    std::stable_sort(ranking.begin(), ranking.end(),
+                     [](const RankEntry& a, const RankEntry& b) { return a.score > b.score; });
+}
+
+const char* PlaceSuffix(int place)
+{
+    switch (place)
+    {
+    case 1: return "st";
+    case 2: return "nd";
+    case 3: return "rd";
+    default: return "th";
+    }
+}

@@ -1,0 +1,67 @@
+#include "states/Level1.h"
+
+#include "core/EngineGlobals.h"
+#include "core/WindowManager.h"
+#include "gameplay/CheckPointSystem.h"
+#include "gameplay/Controller.h"
+#include "gameplay/RaceLineSystem.h"
+#include "graphics/GraphicsSystem.h"
+#include "input/InputSystem.h"
+#include "input/PadState.h"
+#include "math/Random.h"
+#include "objects/Factory.h"
+#include "objects/Logic.h"
+#include "states/GameStateId.h"
+#include "states/GameStateManager.h"
+
+namespace
+{
+constexpr int kKeyEscape = 27;
+constexpr int kKeyP = 'P';
+} // namespace
+
+std::string Level1::LevelNameFor(int trackIndex)
+{
+    const int count = static_cast<int>(displayTrackNames.size());
+    if (count >= 2 && trackIndex == count - 1)
+        trackIndex = RandomInt(0, count - 2);
+    auto found = realTrackNames.find(trackIndex);
+    return found == realTrackNames.end() ? "watertrack" : found->second;
+}
+
+void Level1::Enter()
+{
+    SetId(GameStateId::kLevel1);
+    Factory& factory = Factory::Instance();
+    factory.DestroyList(0);
+    factory.LoadScene(LevelNameFor(Logic::Instance().ChosenTrackIndex()));
+    GraphicsSystem::Instance().SetSplitScreen(true);
+    CheckPointSystem::Instance().StartRace();
+    RaceLineSystem::Instance().Initialize();
+    for (Component* component : Logic::Instance().Controllers())
+    {
+        auto* controller = static_cast<Controller*>(component);
+        controller->SetElement(Logic::Instance().GetPlayerChoice(controller->GetPlayerIndex()).element);
+    }
+}
+
+void Level1::Update()
+{
+    GameStateManager& states = GameStateManager::Instance();
+    if (states.IsPaused())
+        return;
+    const InputSystem& input = InputSystem::Instance();
+    const bool pause = !WindowManager::Instance().HasFocus() || input.IsKeyTriggered(kKeyEscape) ||
+                       input.IsButtonTriggeredByAny(PadButton::kStart) || input.IsKeyTriggered(kKeyP);
+    // Without a pause menu to leave it by, pausing would freeze the race for good.
+    if (pause && states.CanCreate(GameStateId::kPauseMenu))
+    {
+        states.RequestPush(GameStateId::kPauseMenu);
+        states.SetPaused(true);
+    }
+}
+
+void Level1::Exit()
+{
+    Factory::Instance().DestroyList(0);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "states/GameState.h"
+
+#include <string>
+
+/// The race: loads the chosen track, starts the race systems and pauses on request.
+class Level1 final : public GameState
+{
+public:
+    void Enter() override;
+    void Update() override;
+    /// Unloads the track.
+    void Exit() override;
+
+    /// The track scene for a track index: a random real track for the last (random) entry, and
+    /// "watertrack" for an index the track list does not have.
+    static std::string LevelNameFor(int trackIndex);
+};

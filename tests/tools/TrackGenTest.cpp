@@ -1,0 +1,113 @@
+#include "objects/XmlFile.h"
+#include "support/TestSupport.h"
+#include "trackgen/TrackDescription.h"
+#include "trackgen/TrackLayout.h"
+#include "trackgen/TrackSceneWriter.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+const char* kSquare = R"(name square
+width 10
+piece 5
+gates 4
+node_spacing 8
+grid_offset 6
+point 0 0
+point 0 100
+point 100 100 5
+point 100 0
+gap 150 6
+)";
+
+TrackLayout Square()
+{
+    std::vector<std::string> errors;
+    TrackLayout layout = BuildTrackLayout(ParseTrackDescription(kSquare, errors));
+    EXPECT_TRUE(errors.empty());
+    return layout;
+}
+} // namespace
+
+TEST(TrackDescription, ReportsBadLinesAndKeepsTheRest)
+{
+    std::vector<std::string> errors;
+    const TrackDescription d =
+        ParseTrackDescription("width 12\nwidth banana\nfly 3\npoint 1\npoint 0 0 # comment\n", errors);
+    EXPECT_EQ(d.width, 12.0f);
+    ASSERT_EQ(errors.size(), 4u) << "three bad lines and too few points";
+    EXPECT_NE(errors[0].find("line 2"), std::string::npos);
+    EXPECT_EQ(d.points.size(), 1u);
+}
+
+TEST(TrackLayout, GatesAreNumberedInLapOrderWithTheLastOnTheFinishLine)
+{
+    const TrackLayout layout = Square();
+    ASSERT_EQ(layout.gates.size(), 4u);
+    for (size_t i = 0; i < layout.gates.size(); ++i)
+        EXPECT_EQ(layout.gates[i].number, static_cast<int>(i) + 1);
+    const Vector4 finish = layout.gates.back().box.position;
+    EXPECT_NEAR(finish.x, 0.0f, 0.5f);
+    EXPECT_NEAR(finish.z, 0.0f, 0.5f);
+    for (size_t i = 0; i < layout.gates.size(); ++i)
+    {
+        const Vector4 toNext = layout.gates[(i + 1) % layout.gates.size()].box.position - layout.gates[i].box.position;
+        EXPECT_GT(layout.gates[i].facing.Dot(toNext), 0.0f) << "gate " << i + 1 << " faces the way the lap runs";
+    }
+}
+
+TEST(TrackLayout, GroundCoversTheLoopExceptTheGapWhereNodesSayJump)
+{
+    const TrackLayout layout = Square();
+    EXPECT_GT(layout.length, 360.0f);
+    float covered = 0.0f;
+    for (const Placement& piece : layout.ground)
+        covered += piece.scale.z;
+    EXPECT_GT(covered, layout.length - 12.0f);
+    EXPECT_EQ(layout.walls.size(), layout.ground.size() * 2);
+    int jumps = 0;
+    for (const NodePlacement& node : layout.nodes)
+    {
+        jumps += node.shouldJump;
+        EXPECT_NEAR(node.facing.Length(), 1.0f, 1e-4);
+        EXPECT_EQ(node.facing.y, 0.0f);
+    }
+    EXPECT_GE(jumps, 1);
+    EXPECT_EQ(layout.groundNeighbours.size(), layout.ground.size());
+}
+
+TEST(TrackLayout, GroundPieceTopsFollowTheCentreLineHeight)
+{
+    const TrackLayout layout = Square();
+    for (const Placement& piece : layout.ground)
+    {
+        const Vector4 up = piece.rotation.Rotate({0, 1, 0, 0});
+        const Vector4 top = piece.position + up * (piece.scale.y * 0.5f);
+        // The smooth centre line may swing a little past the control heights (0 and 5).
+        EXPECT_GE(top.y, -1.0f);
+        EXPECT_LE(top.y, 6.0f);
+        EXPECT_TRUE(piece.position.IsFinite());
+    }
+}
+
+TEST(TrackSceneWriter, WritesRacersFirstAndNeighbourIdsThatExist)
+{
+    const TrackLayout layout = Square();
+    TempFolder folder;
+    const std::string path = (folder.Path() / "square.xml").string();
+    ASSERT_TRUE(WriteTrackScene(layout, TrackArchetypes{}, path));
+    XmlFile scene(path);
+    ASSERT_TRUE(scene.IsLoaded());
+    const XmlElement* first = scene.GetRoot()->FirstChildElement();
+    EXPECT_EQ(XmlFile::FirstAttributeValue(first), "Racer1");
+    unsigned id = 0;
+    XmlFile::ReadValue(id, XmlFile::FindChildElement(first, "uint", "objID"));
+    EXPECT_EQ(id, 1u);
+    int entries = 0;
+    for (const XmlElement* e = first; e; e = e->NextSiblingElement())
+        ++entries;
+    const size_t expected = 4 + layout.ground.size() + layout.walls.size() + layout.gates.size() + layout.nodes.size();
+    EXPECT_EQ(static_cast<size_t>(entries), expected);
+}

@@ -1,4 +1,5 @@
 // vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
+#include "app/RaceStarter.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
@@ -31,8 +32,10 @@ void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputSc
 {
     // The input of a frame is in place before its first system runs, as the window's events
     // would be after the pump at the start of the frame.
+    RaceStarter race;
     while (!maxFrames || engine.FramesRun() < *maxFrames)
     {
+        race.BeforeFrame(engine.FramesRun());
         input.ApplyFrame(engine.FramesRun());
         if (!engine.RunFrame())
             return;
@@ -82,6 +85,7 @@ int main(int argc, char** argv)
     report.frames = engine.FramesRun();
     report.finalState = GameStateManager::Instance().GetGameState();
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    report.race = SimReport::CaptureRace();
     Factory::Instance().DestroyAll();
     if (options->reportPath && !report.Write(*options->reportPath))
         std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options->reportPath->c_str());

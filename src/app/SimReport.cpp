@@ -1,14 +1,43 @@
 #include "app/SimReport.h"
 
+#include "gameplay/CheckPointSystem.h"
+
 #include <cstdio>
 #include <fstream>
+#include <sstream>
+
+namespace
+{
+template <typename Values>
+std::string JsonList(const Values& values)
+{
+    std::ostringstream out;
+    out << "[";
+    for (size_t i = 0; i < values.size(); ++i)
+        out << (i ? ", " : "") << values[i];
+    out << "]";
+    return out.str();
+}
+
+std::string RaceJson(const RaceReport& race)
+{
+    std::ostringstream out;
+    out << ",\n  \"race\": {\n"
+        << "    \"laps_to_run\": " << race.lapsToRun << ",\n"
+        << "    \"laps_done\": " << JsonList(race.lapsDone) << ",\n"
+        << "    \"finish_places\": " << JsonList(race.finishPlaces) << ",\n"
+        << "    \"finish_frames\": " << JsonList(race.finishFrames) << ",\n"
+        << "    \"ranking\": " << JsonList(race.ranking) << "\n  }";
+    return out.str();
+}
+} // namespace
 
 std::string SimReport::ToJson() const
 {
     char text[256];
-    std::snprintf(text, sizeof text, "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f\n}\n",
-                  frames, finalState, wallSeconds);
-    return text;
+    std::snprintf(text, sizeof text, "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
+                  finalState, wallSeconds);
+    return std::string(text) + (race ? RaceJson(*race) : "") + "\n}\n";
 }
 
 bool SimReport::Write(const std::string& path) const
@@ -16,4 +45,22 @@ bool SimReport::Write(const std::string& path) const
     std::ofstream out(path);
     out << ToJson();
     return static_cast<bool>(out);
+}
+
+std::optional<RaceReport> SimReport::CaptureRace()
+{
+    const CheckPointSystem& system = CheckPointSystem::Instance();
+    if (system.Gates().empty() && system.Ranking().empty())
+        return std::nullopt;
+    RaceReport race;
+    race.lapsToRun = system.GetLapsToRun();
+    for (int player = 0; player < 4; ++player)
+    {
+        race.lapsDone[static_cast<size_t>(player)] = system.GetLapsDone(player);
+        race.finishPlaces[static_cast<size_t>(player)] = system.GetFinishPlace(player);
+        race.finishFrames[static_cast<size_t>(player)] = system.GetFinishFrame(player);
+    }
+    for (const RankEntry& entry : system.Ranking())
+        race.ranking.push_back(entry.player);
+    return race;
 }

@@ -1,6 +1,19 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+#include <vector>
+
+/// The state of the race at the end of a run.
+struct RaceReport
+{
+    int lapsToRun = 0;
+    std::array<int, 4> lapsDone{};
+    std::array<int, 4> finishPlaces{-1, -1, -1, -1};
+    std::array<long long, 4> finishFrames{-1, -1, -1, -1};
+    std::vector<int> ranking; ///< player indices, leader first
+};
 
 /// The JSON summary the runner writes at exit.
 struct SimReport
@@ -8,8 +21,11 @@ struct SimReport
     long long frames = 0;
     int finalState = 0;
     double wallSeconds = 0.0;
+    std::optional<RaceReport> race;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.
     bool Write(const std::string& path) const;
+    /// The race part from the checkpoint system, if a race has been run.
+    static std::optional<RaceReport> CaptureRace();
 };

@@ -79,7 +79,13 @@ BStatus GetDirection::Update()
 BStatus MoveToTarget::Update()
 {
     Controller& racer = Racer(*this);
-    racer.GetMover().Move(ActionList::Instance().GetMoveVector(racer.GetPlayerIndex()), racer.GetPlayerIndex());
+    const int player = racer.GetPlayerIndex();
+    ActionList& actions = ActionList::Instance();
+    // The action list clears a computer player's axes at the start of every frame, and this leaf
+    // runs the frame after GetDirection wrote them: write the steering again before reading it.
+    const Vector4& steering = GetOwner()->GetSteering();
+    actions.SetMoveAxes(player, steering.x, steering.y);
+    racer.GetMover().Move(actions.GetMoveVector(player), player);
     return BStatus::Success;
 }
 

@@ -5,22 +5,34 @@
 GameObject::~GameObject()
 {
     // Type order, explicitly: each destructor unregisters its component from its driver.
-    for (auto& [type, component] : m_components)
+    for (auto& component : m_components)
         component.reset();
+}
+
+size_t GameObject::Slot(ComponentType type)
+{
+    const int index = static_cast<int>(type);
+    return index >= 0 && index < kComponentTypeCount ? static_cast<size_t>(index) : kComponentTypeCount;
 }
 
 Component* GameObject::GetComponent(ComponentType type) const
 {
-    auto found = m_components.find(type);
-    return found == m_components.end() ? nullptr : found->second.get();
+    return m_components[Slot(type)].get();
+}
+
+size_t GameObject::ComponentCount() const
+{
+    size_t count = 0;
+    for (const auto& component : m_components)
+        count += component != nullptr;
+    return count;
 }
 
 Component* GameObject::AddComponent(std::unique_ptr<Component> component)
 {
     if (!component)
         return nullptr;
-    const ComponentType type = component->GetType();
-    auto& slot = m_components[type];
+    auto& slot = m_components[Slot(component->GetType())];
     slot.reset();
     slot = std::move(component);
     slot->SetOwner(this);
@@ -29,14 +41,16 @@ Component* GameObject::AddComponent(std::unique_ptr<Component> component)
 
 void GameObject::CloneComponentsFrom(const GameObject& archetype)
 {
-    for (const auto& [type, component] : archetype.m_components)
-        AddComponent(component->Clone());
+    for (const auto& component : archetype.m_components)
+        if (component)
+            AddComponent(component->Clone());
 }
 
 void GameObject::InitializeComponents()
 {
-    for (auto& [type, component] : m_components)
-        component->Initialize();
+    for (auto& component : m_components)
+        if (component)
+            component->Initialize();
 }
 
 void GameObject::LoadComponents(XmlFile& file, const XmlElement* element)

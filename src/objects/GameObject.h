@@ -2,7 +2,7 @@
 
 #include "objects/Component.h"
 
-#include <map>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -41,10 +41,14 @@ public:
     int GetSpawnerID() const { return m_spawnerID; }
     void SetSpawnerID(int id) { m_spawnerID = id; }
     const std::string& GetName() const { return m_name; }
-    const std::map<ComponentType, std::unique_ptr<Component>>& Components() const { return m_components; }
+    /// How many components the object has.
+    size_t ComponentCount() const;
 
 private:
-    std::map<ComponentType, std::unique_ptr<Component>> m_components;
+    static size_t Slot(ComponentType type);
+
+    // One slot per type, so lookups cost an index; walking the slots is walking in type order.
+    std::array<std::unique_ptr<Component>, kComponentTypeCount + 1> m_components;
     std::string m_name;
     unsigned m_objID = 0;
     int m_spawnerID = -1;

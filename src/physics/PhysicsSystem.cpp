@@ -131,6 +131,13 @@ void PhysicsSystem::IntegrateBodies(float dt)
         Transform* transform = TransformOf(*body);
         if (transform)
             body->SetPosition(transform->GetPosition());
+        // A body that cannot accelerate and stands still would come out of the step unchanged;
+        // most of a track is such bodies, so skip the work.
+        if (body->GetInverseMass() == 0.0f && body->GetVelocity() == Vector4{})
+        {
+            body->ClearForces();
+            continue;
+        }
         if (body->IsGravityOn())
             ApplyGravity(*body);
         m_integrator->Integrate(*body, dt);

@@ -35,7 +35,7 @@ TEST_F(FactoryTest, LoadsArchetypesByRootNameWhateverTheFileCase)
     EXPECT_NE(factory.FindArchetype("Camera"), nullptr);
     EXPECT_EQ(factory.FindArchetype("Broken"), nullptr);
     EXPECT_NE(m_printed.find("Could not load file 'res/archetype/broken.xml'"), std::string::npos) << m_printed;
-    EXPECT_EQ(marker->Components().size(), 2u) << "the unknown element is skipped";
+    EXPECT_EQ(marker->ComponentCount(), 2u) << "the unknown element is skipped";
     EXPECT_EQ(TransformOf(marker)->GetScale().x, -1.0f) << "archetypes keep what the file says";
     EXPECT_EQ(componentTypeByName.size(), 20u);
     EXPECT_EQ(componentTypeByName.at("RaceNode"), ComponentType::RaceNode);

@@ -7,7 +7,7 @@ namespace
 {
 constexpr int kDenseSamplesPerSpan = 48;
 constexpr float kPi = 3.14159265f;
-constexpr float kGateHeight = 12.0f;
+constexpr float kGateHeight = 20.0f;
 constexpr float kGateDepth = 2.0f;
 constexpr float kHoverHeight = 2.0f;
 
@@ -175,7 +175,8 @@ void AddGates(const TrackDescription& d, const CentreLine& line, TrackLayout& la
     for (int number = 1; number <= d.gateCount; ++number)
     {
         float at = layout.length * static_cast<float>(number) / static_cast<float>(d.gateCount);
-        while (InGap(d, at, layout.length, 2.0f))
+        // Racers may still be in the air just after a gap: keep gates well clear of it.
+        while (InGap(d, at, layout.length, 20.0f))
             at += 2.0f;
         const CentreSample s = line.At(at);
         GatePlacement gate;

@@ -59,7 +59,7 @@ TEST(SimOptions, RejectsBadValuesWithOneReason)
 
 TEST(SimReport, WritesTheSummaryFields)
 {
-    SimReport report{120, 4, 0.5};
+    SimReport report{120, 4, 0.5, std::nullopt};
     const std::string json = report.ToJson();
     EXPECT_NE(json.find("\"frames\": 120"), std::string::npos);
     EXPECT_NE(json.find("\"final_state\": 4"), std::string::npos);

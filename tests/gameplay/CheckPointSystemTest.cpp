@@ -1,0 +1,183 @@
+#include "RaceTestSupport.h"
+#include "gameplay/CheckPoint.h"
+#include "gameplay/CheckPointSystem.h"
+#include "gameplay/Controller.h"
+#include "gameplay/Hud.h"
+#include "gameplay/RaceRanking.h"
+#include "graphics/GraphicsSystem.h"
+#include "objects/Transform.h"
+#include "physics/Collider.h"
+#include "physics/RigidBody.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+// Three gates along +z, racers that can be pushed through them by hand.
+class CheckPointTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (int number = 1; number <= 3; ++number)
+            gates.push_back(world.Spawn(RaceWorld::TransformXml({0, 0, 20.0f * number, 1}, {10, 5, 2, 0}) +
+                                        RaceWorld::ColliderXml("BVT_OBB", false, "CheckPoint", 0) +
+                                        "<CheckPoint><int name=\"cpNum\" value=\"" + std::to_string(number) + "\"/>" +
+                                        RaceWorld::VectorXml("facing", {0, 0, 1, 0}) + "</CheckPoint>"));
+        for (int player = 0; player < 4; ++player)
+            racers.push_back(world.Spawn(RaceWorld::TransformXml({2.0f * player, 1, 0, 1}) +
+                                         RaceWorld::BodyXml(1, false) + RaceWorld::ColliderXml("BVT_SPHERE", true, "P1") +
+                                         RaceWorld::ControllerXml(player) + "<Hud/>"));
+        race.StartRace();
+        race.SetNumberOfLaps(1);
+        for (GameObject* racer : racers)
+        {
+            Velocity(racer, {0, 0, 10, 0});
+            racer->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, 1, 0});
+        }
+    }
+
+    static void Velocity(GameObject* racer, const Vector4& v) { racer->Get<RigidBody>(ComponentType::RigidBody)->SetVelocity(v); }
+
+    /// One frame in which `player` touches gate `number` (1-based).
+    void Cross(int player, int number)
+    {
+        Collider* gate = gates[static_cast<size_t>(number - 1)]->Get<Collider>(ComponentType::Collider);
+        Collider* racer = racers[static_cast<size_t>(player)]->Get<Collider>(ComponentType::Collider);
+        gate->AddTouched(racer);
+        racer->AddTouched(gate);
+        Frame();
+        gate->ClearTouched();
+        racer->ClearTouched();
+    }
+
+    void Frame()
+    {
+        race.Update();
+        race.PostUpdate();
+    }
+
+    void Lap(int player)
+    {
+        for (int number = 1; number <= 3; ++number)
+            Cross(player, number);
+    }
+
+    RaceWorld world;
+    CheckPointSystem& race = CheckPointSystem::Instance();
+    std::vector<GameObject*> gates;
+    std::vector<GameObject*> racers;
+};
+} // namespace
+
+TEST_F(CheckPointTest, GatesCountOnlyInOrderAndInTheirDirection)
+{
+    Cross(0, 1);
+    Cross(0, 3); // out of order
+    EXPECT_EQ(race.GetLapsDone(0), 0);
+    Velocity(racers[0], {0, 0, -10, 0});
+    Cross(0, 2); // backwards
+    EXPECT_EQ(race.GetLapsDone(0), 0);
+    EXPECT_EQ(race.GetLastHitCheckPoint(0), gates[0]);
+    Velocity(racers[0], {0, 0, 10, 0});
+    Cross(0, 2);
+    Cross(0, 3);
+    EXPECT_EQ(race.GetLapsDone(0), 1);
+    EXPECT_EQ(race.GetLastHitCheckPoint(0), nullptr) << "a new lap starts with no gate";
+    EXPECT_EQ(race.GetFinishPlace(0), 0);
+}
+
+TEST_F(CheckPointTest, ThreeFinishersEndTheRaceAndTheLastIsPlacedFourth)
+{
+    Lap(2);
+    Lap(0);
+    EXPECT_FALSE(race.IsRaceOver());
+    Lap(3);
+    EXPECT_EQ(race.GetFinishPlace(2), 0);
+    EXPECT_EQ(race.GetFinishPlace(0), 1);
+    EXPECT_EQ(race.GetFinishPlace(3), 2);
+    EXPECT_EQ(race.GetFinishPlace(1), -1);
+    Frame();
+    EXPECT_TRUE(race.IsRaceOver());
+    EXPECT_EQ(race.GetFinishPlace(1), 3);
+    EXPECT_EQ(race.GetPlayerByPlace(0), racers[2]);
+    EXPECT_EQ(race.GetPlace(1), 3);
+}
+
+TEST_F(CheckPointTest, EqualScoresKeepPlayerOrderAndEndRaceUsesTheRanking)
+{
+    // Everyone at the same spot with no gate passed: the ranking is by player index.
+    for (GameObject* racer : racers)
+        racer->Get<Transform>(ComponentType::Transform)->SetPosition(0, 1, 0);
+    Frame();
+    ASSERT_EQ(race.Ranking().size(), 4u);
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(race.Ranking()[static_cast<size_t>(place)].player, place);
+    Cross(3, 1);
+    EXPECT_EQ(race.GetPlace(3), 0) << "a gate ahead of the others leads";
+    race.EndRaceNow();
+    Frame();
+    EXPECT_TRUE(race.IsRaceOver());
+    EXPECT_EQ(race.GetFinishPlace(3), 0);
+    EXPECT_EQ(race.GetFinishPlace(0), 1);
+}
+
+TEST_F(CheckPointTest, HudsHearLapsAndPlaces)
+{
+    race.SetLapAmount(2);
+    Hud* hud = racers[1]->Get<Hud>(ComponentType::Hud);
+    EXPECT_EQ(hud->GetLapText(), "Laps: 1 / 2");
+    Lap(1);
+    EXPECT_EQ(hud->GetLapText(), "Laps: 2 / 2");
+    EXPECT_EQ(hud->GetPlaceText(), "1st");
+    race.SetLapAmount(0); // ignored
+    EXPECT_EQ(race.GetLapsToRun(), 2);
+}
+
+TEST_F(CheckPointTest, WrongWayIsShownInTheRacersQuarterUntilItTurns)
+{
+    racers[1]->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, -1, 0});
+    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    graphics.PostUpdate();
+    race.Update();
+    EXPECT_TRUE(race.IsWrongWay(1));
+    EXPECT_FALSE(race.IsWrongWay(0));
+    ASSERT_EQ(graphics.ScreenTexts().size(), 1u);
+    EXPECT_EQ(graphics.ScreenTexts()[0].text, "Wrong Way!");
+    EXPECT_FLOAT_EQ(graphics.ScreenTexts()[0].x, 0.5f);
+    EXPECT_FLOAT_EQ(graphics.ScreenTexts()[0].y, 0.6f);
+    racers[1]->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, 1, 0});
+    graphics.PostUpdate();
+    race.Update();
+    EXPECT_TRUE(graphics.ScreenTexts().empty());
+}
+
+TEST(RaceRanking, SingleGateOrCoincidentGatesNeverYieldNaN)
+{
+    const Vector4 gate{0, 0, 10, 1};
+    const float score = RunningScore(1, 1, 1, {0, 0, 0, 1}, gate, gate);
+    EXPECT_TRUE(std::isfinite(score));
+    std::vector<RankEntry> ranking = {{0, score}, {1, score}, {2, FinishedScore(0, 3)}};
+    SortRanking(ranking);
+    EXPECT_EQ(ranking[0].player, 2);
+    EXPECT_EQ(ranking[1].player, 0);
+}
+
+TEST(RaceRanking, PlaceSuffixes)
+{
+    EXPECT_STREQ(PlaceSuffix(1), "st");
+    EXPECT_STREQ(PlaceSuffix(2), "nd");
+    EXPECT_STREQ(PlaceSuffix(3), "rd");
+    EXPECT_STREQ(PlaceSuffix(4), "th");
+    EXPECT_STREQ(PlaceSuffix(11), "th");
+}
+
+TEST(RaceRanking, RunnerAtItsGateScoresAboutHalfAGateBehindOneAtTheNext)
+{
+    const Vector4 current{0, 0, 0, 1}, next{0, 0, 10, 1};
+    const float atGate = RunningScore(0, 3, 1, current, current, next);
+    const float nearNext = RunningScore(0, 3, 1, next, current, next);
+    EXPECT_NEAR(atGate, 0.5f, 1e-5);
+    EXPECT_NEAR(nearNext, 1.5f, 1e-5);
+}

@@ -25,6 +25,8 @@ public:
 
     /// The engine of this run, or null before one exists (components read dt through it).
     static Engine* Get() { return s_current; }
+    /// The current engine's frame time; 0 when there is no engine.
+    static float CurrentDeltaTime() { return s_current ? s_current->GetDeltaTime() : 0.0f; }
 
     /// Start-up: window and graphics first, loading-screen textures, the other systems, the
     /// loading scene while textures load, then the random seed.

@@ -18,19 +18,6 @@ constexpr unsigned kUsableCharge = 31;
 constexpr unsigned kStrongCharge = 61;
 constexpr int kStoreChancePercent = 46;
 
-Vector4 Flat(Vector4 v)
-{
-    v.y = 0.0f;
-    v.w = 0.0f;
-    return v.Normalized();
-}
-
-Vector4 PositionOf(const GameObject* object)
-{
-    const auto* transform = object ? object->Get<Transform>(ComponentType::Transform) : nullptr;
-    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
-}
-
 Controller& Racer(BNode& leaf)
 {
     return leaf.GetOwner()->GetController();
@@ -59,8 +46,8 @@ BStatus GetDirection::Update()
 {
     AiDriver& driver = *GetOwner();
     Controller& racer = driver.GetController();
-    const Vector4 to = Flat(driver.GetTarget() - PositionOf(racer.GetOwner()));
-    const Vector4 f = Flat(racer.GetFacing());
+    const Vector4 to = (driver.GetTarget() - Transform::PositionOf(racer.GetOwner())).FlatNormalized();
+    const Vector4 f = racer.GetFacing().FlatNormalized();
     const float d = f.Dot(to);
     Vector4 steering;
     steering.y = d > 0.1f ? 3.0f : (d < -0.1f ? -3.0f : 0.0f);
@@ -113,9 +100,9 @@ BStatus CheckDirection::Update()
     if (self.GetPowerLevel() > Controller::kFullPower - 1)
         return BStatus::Success;
     const Vector4 look = self.GetFacing() * (m_parameter == 0 ? 1.0f : -1.0f);
-    const Vector4 here = PositionOf(self.GetOwner());
+    const Vector4 here = Transform::PositionOf(self.GetOwner());
     const bool found = AnyOtherRacer(self, [&](Controller& other) {
-        const float d = look.Dot(Flat(PositionOf(other.GetOwner()) - here));
+        const float d = look.Dot((Transform::PositionOf(other.GetOwner()) - here).FlatNormalized());
         if (d > 0.0f && SafeAcos(d) < kConeHalfAngle)
         {
             GetOwner()->SetOpponent(other.GetPlayerIndex());
@@ -132,13 +119,13 @@ BStatus CheckDistance::Update()
     if (self.GetPowerLevel() > Controller::kFullPower - 1)
         return BStatus::Success;
     const float limit = self.GetElement() == 2 && self.GetPowerLevel() < kStrongCharge ? 50.0f : 800.0f;
-    Vector4 here = PositionOf(self.GetOwner());
+    Vector4 here = Transform::PositionOf(self.GetOwner());
     here.y = 0.0f;
     bool inRange = false;
     const bool found = AnyOtherRacer(self, [&](Controller& other) {
         if (other.GetPlayerIndex() != GetOwner()->GetOpponent())
             return false;
-        Vector4 there = PositionOf(other.GetOwner());
+        Vector4 there = Transform::PositionOf(other.GetOwner());
         there.y = 0.0f;
         inRange = (there - here).LengthSquared() <= limit;
         return true;

@@ -22,12 +22,6 @@ constexpr float kEpsilon = 0.0001f;
 constexpr int kKeyF4 = 115;
 constexpr float kWrongWayPositions[4][2] = {{-0.5f, 0.6f}, {0.5f, 0.6f}, {-0.5f, -0.4f}, {0.5f, -0.4f}};
 
-Vector4 PositionOf(const GameObject& object)
-{
-    const auto* transform = object.Get<Transform>(ComponentType::Transform);
-    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
-}
-
 bool Touching(const GameObject& gate, const GameObject& racer)
 {
     const auto* gateCollider = gate.Get<Collider>(ComponentType::Collider);
@@ -173,13 +167,13 @@ void CheckPointSystem::CheckWrongWay(GameObject& racer, int player)
     size_t from = 0;
     const int wanted = WantedGate(player, from);
     const Vector4 facing = racer.Get<Controller>(ComponentType::Controller)->GetFacing();
-    const Vector4 here = PositionOf(racer);
+    const Vector4 here = Transform::PositionOf(&racer);
     for (size_t i = from; i < m_gates.size(); ++i)
     {
         CheckPoint* gate = m_gates[i];
         if (gate->GetNumber() != wanted || !gate->GetOwner())
             continue;
-        const Vector4 there = PositionOf(*gate->GetOwner());
+        const Vector4 there = Transform::PositionOf(gate->GetOwner());
         if (Logic::Instance().IsDebugDraw())
             GraphicsSystem::Instance().DrawLine(here, there, {1, 0, 1, 1});
         const float d = facing.Dot((there - here).Normalized());
@@ -259,7 +253,7 @@ float CheckPointSystem::Score(GameObject& racer, int player) const
     if (m_finishPlace[p] != -1)
         return FinishedScore(m_finishPlace[p], m_lapsToRun);
     const size_t current = static_cast<size_t>(std::max(m_lastGate[p].index, 0));
-    return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number, PositionOf(racer),
+    return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number, Transform::PositionOf(&racer),
                         ReferencePoint(current), ReferencePoint(current + 1));
 }
 

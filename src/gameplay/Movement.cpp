@@ -24,24 +24,6 @@ constexpr float kFacingRefresh = 0.3f;
 constexpr int kKeyX = 'X';
 const Vector4 kUp{0, 1, 0, 0};
 
-Vector4 Flat(Vector4 v)
-{
-    v.y = 0.0f;
-    v.w = 0.0f;
-    return v.Normalized();
-}
-
-float FrameTime()
-{
-    const Engine* engine = Engine::Get();
-    return engine ? engine->GetDeltaTime() : 0.0f;
-}
-
-Vector4 BallPosition(const GameObject* owner)
-{
-    const auto* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr;
-    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
-}
 } // namespace
 
 void Movement::SetOwner(GameObject* owner, RigidBody* body)
@@ -52,7 +34,7 @@ void Movement::SetOwner(GameObject* owner, RigidBody* body)
 
 void Movement::SetFacing(const Vector4& facing)
 {
-    const Vector4 flat = Flat(facing);
+    const Vector4 flat = facing.FlatNormalized();
     // A zero or tiny direction would leave the facing unnormalised; keep the old one instead.
     if (flat.LengthSquared() > 0.5f && flat.IsFinite())
         m_facing = flat;
@@ -63,7 +45,7 @@ bool Movement::CameraSteers(Vector4& direction) const
     const auto* camera = m_owner ? m_owner->Get<Camera>(ComponentType::Camera) : nullptr;
     if (!camera || !camera->UpdatesPosition())
         return false;
-    direction = Flat(camera->GetDirection());
+    direction = camera->GetDirection().FlatNormalized();
     return direction.LengthSquared() > 0.5f;
 }
 
@@ -107,7 +89,7 @@ void Movement::Move(const Vector4& input, int player)
 
     if (input.LengthSquared() <= kIdleInput)
         return;
-    Vector4 direction = Flat(velocity);
+    Vector4 direction = velocity.FlatNormalized();
     if (direction.Dot(m_facing) < -0.9f)
         direction = (-m_facing + m_facing.Cross(kUp) * 0.1f).Normalized();
     if (cameraSteers)
@@ -123,7 +105,7 @@ void Movement::ApplyJump(float force, bool inAir)
     m_body->AddForce({0, force, 0, 0});
     if (inAir)
     {
-        const Vector4 along = Flat(velocity);
+        const Vector4 along = velocity.FlatNormalized();
         m_body->AddForce(along * (force * 0.5f));
     }
     SoundSystem::Instance().Play("SFX/PlayerJump");
@@ -133,7 +115,7 @@ void Movement::Jump(float force)
 {
     if (!m_owner || !m_body)
         return;
-    const float height = (BallPosition(m_owner) - m_groundPoint).LengthSquared();
+    const float height = (Transform::PositionOf(m_owner) - m_groundPoint).LengthSquared();
     const float reach = m_spring.offset.LengthSquared();
     if (reach > height)
         ApplyJump(force, false);
@@ -146,7 +128,7 @@ void Movement::Jump(float force)
 
 void Movement::ProbeGround()
 {
-    const Vector4 position = BallPosition(m_owner);
+    const Vector4 position = Transform::PositionOf(m_owner);
     Factory& factory = Factory::Instance();
     if (m_groundObjectId != -1)
     {
@@ -180,7 +162,7 @@ void Movement::ProbeGround()
 
 void Movement::HoverStep(float dt)
 {
-    const Vector4 position = BallPosition(m_owner);
+    const Vector4 position = Transform::PositionOf(m_owner);
     Vector4 force = m_spring.Step(dt, m_groundPoint, kUp, position);
     if (force.y > 0.0f && position.y < m_spring.target.y)
     {
@@ -195,7 +177,7 @@ void Movement::Update()
 {
     if (!m_owner || !m_body)
         return;
-    const float dt = FrameTime();
+    const float dt = Engine::CurrentDeltaTime();
     ProbeGround();
     if (m_groundObjectId != -1)
         HoverStep(dt);

@@ -12,12 +12,6 @@
 
 namespace
 {
-Vector4 PositionOf(const GameObject* object)
-{
-    const auto* transform = object ? object->Get<Transform>(ComponentType::Transform) : nullptr;
-    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
-}
-
 bool Touching(const RaceNode& node, const GameObject& racer)
 {
     const GameObject* owner = node.GetOwner();
@@ -50,7 +44,7 @@ void RaceLineSystem::RemoveNode(RaceNode* node)
 
 Vector4 RaceLineSystem::FirstNodePosition() const
 {
-    return m_nodes.empty() ? Vector4{} : PositionOf(m_nodes.front()->GetOwner());
+    return m_nodes.empty() ? Vector4{} : Transform::PositionOf(m_nodes.front()->GetOwner());
 }
 
 void RaceLineSystem::Initialize()
@@ -82,7 +76,7 @@ void RaceLineSystem::Follow(GameObject& racer, size_t nodeIndex) const
     if (m_nodes[nodeIndex]->ShouldJump())
         controller->Jump();
     const size_t next = (nodeIndex + 1) % m_nodes.size();
-    controller->SetTargetPosition(PositionOf(m_nodes[next]->GetOwner()));
+    controller->SetTargetPosition(Transform::PositionOf(m_nodes[next]->GetOwner()));
 }
 
 void RaceLineSystem::Update()

@@ -24,12 +24,6 @@ constexpr float kTransitionRate = 3.0f;
 constexpr float kDegreesToRadians = 3.14f / 180.0f;
 const Vector4 kUp{0, 1, 0, 0};
 
-float FrameTime()
-{
-    const Engine* engine = Engine::Get();
-    return engine ? engine->GetDeltaTime() : 0.0f;
-}
-
 Vector4 Stick(int player, int which)
 {
     const Gamepad* pad = InputSystem::Instance().GetGamepad(player);
@@ -79,7 +73,7 @@ int Camera::Player() const
 bool Camera::Update()
 {
     GameObject* owner = GetOwner();
-    const float dt = FrameTime();
+    const float dt = Engine::CurrentDeltaTime();
     if (!m_updateCamPos)
     {
         if (const auto* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr)

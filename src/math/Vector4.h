@@ -43,6 +43,8 @@ struct Vector4
     Vector4& Normalize();
     /// A unit-length copy; a vector shorter than 0.0001 comes back unchanged.
     Vector4 Normalized() const;
+    /// The horizontal part (y and w zeroed), normalised: a direction on the ground.
+    Vector4 FlatNormalized() const { return Vector4{x, 0.0f, z, 0.0f}.Normalized(); }
     /// True when all four components are finite numbers.
     bool IsFinite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z) && std::isfinite(w); }
 };

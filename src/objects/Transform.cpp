@@ -1,6 +1,7 @@
 #include "objects/Transform.h"
 
 #include "core/TweakBar.h"
+#include "objects/GameObject.h"
 
 #include <algorithm>
 
@@ -37,6 +38,12 @@ Quaternion Transform::SetEulerDegrees(float x, float y, float z)
 {
     m_tweakRot = {x, y, z, m_tweakRot.w};
     return EulerDegreesToQuaternion(m_tweakRot);
+}
+
+Vector4 Transform::PositionOf(const GameObject* object)
+{
+    const auto* transform = object ? object->Get<Transform>(ComponentType::Transform) : nullptr;
+    return transform ? transform->GetPosition() : Vector4{0, 0, 0, 1};
 }
 
 Matrix4 Transform::GetWorldMatrix() const

@@ -27,6 +27,8 @@ public:
     Quaternion SetEulerDegrees(float x, float y, float z);
     /// translation(position) * rotation * scale.
     Matrix4 GetWorldMatrix() const;
+    /// The position of the object's Transform; the origin (w = 1) without an object or Transform.
+    static Vector4 PositionOf(const GameObject* object);
 
     std::unique_ptr<Component> Clone() const override;
     /// Position, scale and rotation by position among the children; "tweakRot" by name.

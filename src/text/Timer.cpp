@@ -18,8 +18,7 @@ void Timer::Setup(const Vector4& position, int minutes, float seconds, bool paus
 
 void Timer::Update()
 {
-    Engine* engine = Engine::Get();
-    Update(engine ? engine->GetDeltaTime() : 0.0f);
+    Update(Engine::CurrentDeltaTime());
 }
 
 void Timer::Format(float remaining, char* out, int size)

@@ -10,7 +10,11 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVANTORA_TESTS=OFF -DVAN
 cmake --build build/release -j"$jobs"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display found: running the headless demo with the runner instead (build/release/src/vantora-sim)."
-    exec build/release/src/vantora-sim --frames 600 --seed 1 --report build/release/demo-report.json
+    echo "No display found: running a headless race of four computer racers with the runner instead."
+    build/release/src/vantora-sim --state 4 --dt 0.016666 --seed "$RANDOM" --frames 20000 \
+        --report build/release/demo-report.json > /dev/null
+    echo "Race report (build/release/demo-report.json):"
+    cat build/release/demo-report.json
+    exit 0
 fi
 exec build/release/src/vantora "$@"

@@ -35,12 +35,20 @@ bool LifeComponent::Update()
     GameObject* owner = GetOwner();
     if (!owner || !(m_lifeTime > 0.0f) || !m_countdown.IsFinished() || owner->IsDead())
         return true;
+    RequestDestruction();
+    return true;
+}
+
+void LifeComponent::RequestDestruction()
+{
+    GameObject* owner = GetOwner();
+    if (!owner)
+        return;
     Factory& factory = Factory::Instance();
     if (GameObject* parent = factory.FindObject(static_cast<unsigned>(owner->GetSpawnerID())))
         if (auto* spawner = parent->Get<Spawner>(ComponentType::Spawner))
             spawner->ClearLastSpawned();
     factory.DestroyObject(owner->GetID());
-    return true;
 }
 
 std::unique_ptr<Component> LifeComponent::Clone() const

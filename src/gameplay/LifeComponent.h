@@ -14,6 +14,8 @@ public:
     void SetLifeTime(float seconds);
     float GetLifeTime() const { return m_lifeTime; }
     float GetTimeLeft() const { return m_countdown.GetRemaining(); }
+    /// Ends the object's life now: frees the spawner that made it and queues its destruction.
+    void RequestDestruction();
 
     void Initialize() override;
     bool Update() override;

@@ -24,6 +24,7 @@
 #include "physics/PhysicsSystem.h"
 #include "physics/RigidBody.h"
 #include "physics/Spin.h"
+#include "script/Script.h"
 #include "sound/SoundSystem.h"
 #include "text/TextSystem.h"
 
@@ -37,6 +38,7 @@ Factory::Factory()
 {
     // Components unregister from these systems when objects die; touching them first makes them
     // outlive the Factory, whose destructor deletes whatever objects remain at exit.
+    GameObject::LiveObjects();
     Logic::Instance();
     GraphicsSystem::Instance();
     PhysicsSystem::Instance();
@@ -66,6 +68,7 @@ void Factory::RegisterCreators()
     RegisterComponent<Property>(ComponentType::Property);
     RegisterComponent<Ground>(ComponentType::Ground);
     RegisterComponent<Light>(ComponentType::Light);
+    RegisterComponent<Script>(ComponentType::Script);
     RegisterComponent<Spawner>(ComponentType::Spawner);
     RegisterComponent<LifeComponent>(ComponentType::LifeComponent);
     RegisterComponent<DecoratorComp>(ComponentType::DecoratorComp);

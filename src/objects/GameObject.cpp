@@ -2,11 +2,24 @@
 
 #include "objects/Factory.h"
 
+GameObject::GameObject(std::string name, unsigned id) : m_name(std::move(name)), m_objID(id)
+{
+    m_handle = LiveObjects().Add(this);
+}
+
 GameObject::~GameObject()
 {
+    // First, so that a component destructor that reaches scripts finds this object already gone.
+    LiveObjects().Remove(m_handle);
     // Type order, explicitly: each destructor unregisters its component from its driver.
     for (auto& component : m_components)
         component.reset();
+}
+
+HandleTable<GameObject>& GameObject::LiveObjects()
+{
+    static HandleTable<GameObject> table;
+    return table;
 }
 
 size_t GameObject::Slot(ComponentType type)

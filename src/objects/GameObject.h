@@ -1,6 +1,7 @@
 #pragma once
 
 #include "objects/Component.h"
+#include "objects/HandleTable.h"
 
 #include <array>
 #include <memory>
@@ -11,7 +12,7 @@
 class GameObject
 {
 public:
-    explicit GameObject(std::string name, unsigned id = 0) : m_name(std::move(name)), m_objID(id) {}
+    explicit GameObject(std::string name, unsigned id = 0);
     ~GameObject();
     GameObject(const GameObject&) = delete;
     GameObject& operator=(const GameObject&) = delete;
@@ -43,6 +44,10 @@ public:
     const std::string& GetName() const { return m_name; }
     /// How many components the object has.
     size_t ComponentCount() const;
+    /// This object's entry in LiveObjects(); dead once the object is being destroyed.
+    Handle GetHandle() const { return m_handle; }
+    /// Every live object by handle: scripts keep handles, so a destroyed object reads as null.
+    static HandleTable<GameObject>& LiveObjects();
 
 private:
     static size_t Slot(ComponentType type);
@@ -53,4 +58,5 @@ private:
     unsigned m_objID = 0;
     int m_spawnerID = -1;
     bool m_isDead = false;
+    Handle m_handle;
 };

@@ -2,10 +2,12 @@
 
 #include "core/EngineGlobals.h"
 #include "core/SwapRemove.h"
+#include "gameplay/Controller.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Property.h"
+#include "script/ScriptHost.h"
 
 namespace
 {
@@ -19,7 +21,7 @@ int LastDisplayTrack()
 }
 } // namespace
 
-Logic::Logic()
+Logic::Logic() : m_scriptHost(std::make_unique<ScriptHost>())
 {
     for (int tag = 0; tag < kObjectTagCount; ++tag)
         m_tagIndex.emplace(ObjectTagName(static_cast<ObjectTag>(tag)), static_cast<ObjectTag>(tag));
@@ -31,8 +33,11 @@ Logic& Logic::Instance()
     return instance;
 }
 
+Logic::~Logic() = default;
+
 void Logic::Init()
 {
+    m_scriptHost->RegisterFunctions();
     ResetPlayerChoices();
     m_chosenTrack = 0;
     m_elementChoices.clear();
@@ -155,6 +160,18 @@ std::vector<GameObject*> Logic::GetObjectsByTag(ObjectTag tag) const
 GameObject* Logic::GetObjectByTagName(const std::string& name) const
 {
     return GetObjectByTag(GetTagIndex(name));
+}
+
+GameObject* Logic::GetPlayerObject(int player) const
+{
+    for (Property* property : m_tagLists[static_cast<size_t>(ObjectTag::Player)])
+    {
+        GameObject* owner = property->GetOwner();
+        const auto* controller = owner ? owner->Get<Controller>(ComponentType::Controller) : nullptr;
+        if (controller && controller->GetPlayerIndex() == player)
+            return owner;
+    }
+    return nullptr;
 }
 
 ObjectTag Logic::GetTagIndex(const std::string& name) const

@@ -4,6 +4,7 @@
 #include "objects/ObjectTag.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +12,7 @@
 class Component;
 class GameObject;
 class Property;
+class ScriptHost;
 
 /// What one player picked on the select screens.
 struct PlayerChoice
@@ -34,7 +36,9 @@ class Logic final : public System
 {
 public:
     static Logic& Instance();
+    ~Logic() override;
 
+    /// Sets up the script host (library and start-up states), then the player choices.
     void Init() override;
     void PreUpdate() override {}
     void Update() override;
@@ -73,12 +77,16 @@ public:
     /// The owners of every Property in the tag's list, in list order.
     std::vector<GameObject*> GetObjectsByTag(ObjectTag tag) const;
     GameObject* GetObjectByTagName(const std::string& name) const;
+    /// The first object of the "Player" tag list whose Controller has that player index, or null.
+    GameObject* GetPlayerObject(int player) const;
     /// The tag with that name; ObjectTag::Invalid (24) for a name that is not a tag.
     ObjectTag GetTagIndex(const std::string& name) const;
     /// Copy of the ground list.
     std::vector<Component*> GetGrounds() const { return m_grounds; }
     const std::vector<Component*>& Controllers() const { return m_controllers; }
     bool IsDebugDraw() const { return m_debugDraw; }
+    /// The Lua host: function library, script files and start-up states.
+    ScriptHost& GetScriptHost() { return *m_scriptHost; }
     void SetDebugDraw(bool on) { m_debugDraw = on; }
 
 private:
@@ -97,4 +105,5 @@ private:
     std::vector<Component*> m_lives;
     std::vector<Component*> m_decorators;
     std::unordered_map<std::string, ObjectTag> m_tagIndex;
+    std::unique_ptr<ScriptHost> m_scriptHost;
 };

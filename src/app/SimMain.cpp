@@ -1,5 +1,4 @@
 // vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
-#include "app/RaceStarter.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
@@ -28,17 +27,30 @@ void StartFirstScreen(const SimOptions& options)
         states.RequestPush(*options.state);
 }
 
+/// Whether a screen has been open and none is left: a race's scripts switched to a screen that
+/// creates nothing (the results, until they exist), so nothing more can happen in this run.
+bool LastScreenClosed(bool& hadScreen)
+{
+    const size_t open = GameStateManager::Instance().StackSize();
+    hadScreen = hadScreen || open > 0;
+    return hadScreen && open == 0;
+}
+
 void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputScript& input)
 {
-    // The input of a frame is in place before its first system runs, as the window's events
-    // would be after the pump at the start of the frame.
-    RaceStarter race;
+    bool hadScreen = false;
     while (!maxFrames || engine.FramesRun() < *maxFrames)
     {
-        race.BeforeFrame(engine.FramesRun());
+        // The input of a frame is in place before its first system runs, as the window's events
+        // would be after the pump at the start of the frame.
         input.ApplyFrame(engine.FramesRun());
         if (!engine.RunFrame())
             return;
+        if (LastScreenClosed(hadScreen))
+        {
+            std::printf("vantora-sim: no screen is open after frame %lld; the run ends\n", engine.FramesRun());
+            return;
+        }
     }
 }
 } // namespace

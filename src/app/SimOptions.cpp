@@ -100,6 +100,8 @@ const char* SimUsage()
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
            "                   [--scene NAME] [--report FILE] [--input FILE]\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
+           "The run ends after --frames, when the game quits, or when the last open screen closes\n"
+           "(a race's scripts switching to a screen that creates nothing, for instance).\n"
            "--input FILE applies timed input at the start of each named frame (frames count from 0):\n"
            "  FRAME key down|up VK                      Windows virtual-key code\n"
            "  FRAME pad SLOT connect|disconnect         SLOT 0..3\n"

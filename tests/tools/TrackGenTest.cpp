@@ -108,6 +108,8 @@ TEST(TrackSceneWriter, WritesRacersFirstAndNeighbourIdsThatExist)
     int entries = 0;
     for (const XmlElement* e = first; e; e = e->NextSiblingElement())
         ++entries;
-    const size_t expected = 4 + layout.ground.size() + layout.walls.size() + layout.gates.size() + layout.nodes.size();
+    // Racers, ground, walls, gates, nodes and the level's logic object.
+    const size_t expected =
+        4 + layout.ground.size() + layout.walls.size() + layout.gates.size() + layout.nodes.size() + 1;
     EXPECT_EQ(static_cast<size_t>(entries), expected);
 }

@@ -107,5 +107,7 @@ bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetype
         scene.Transform(scene.Add(archetypes.wall), wall);
     AddGates(scene, layout, archetypes);
     AddNodes(scene, layout, archetypes);
+    // The race itself (countdown, laps, respawns, the end) is run by this object's scripts.
+    scene.Add(archetypes.logic);
     return scene.Save(path);
 }

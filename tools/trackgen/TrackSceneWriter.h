@@ -12,8 +12,10 @@ struct TrackArchetypes
     std::string wall = "Wall";
     std::string gate = "Gate";
     std::string node = "RaceNode";
+    std::string logic = "RaceLogic"; ///< the level's scripts: countdown, laps, respawns, finish
 };
 
-/// Writes the layout as a scene file: racers with ids 1 to 4, then ground, walls, gates and nodes.
+/// Writes the layout as a scene file: racers with ids 1 to 4, then ground, walls, gates, nodes
+/// and last the level's logic object.
 /// Returns false when the file cannot be written.
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path);

@@ -7,6 +7,7 @@
 #include "objects/Transform.h"
 #include "physics/Collider.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace
@@ -122,4 +123,20 @@ TEST_F(AiTest, TouchingTheLastNodeTargetsTheFirstAndJumpNodesJump)
     EXPECT_EQ(driver.GetTarget(), (Vector4{0, 0, 0, 1})) << "the last node wraps to the first";
     touch(nodes[1]);
     EXPECT_EQ(driver.GetTarget(), (Vector4{0, 0, 20, 1}));
+}
+
+TEST_F(AiTest, DegenerateFacingsAndTargetsNeverProduceNaN)
+{
+    GameObject* racer = Racer(0, {5, 0, 5, 1});
+    Controller& controller = ControllerOf(racer);
+    controller.SetFacing({0, 0, 0, 0}); // ignored: the old facing stays
+    EXPECT_EQ(controller.GetFacing(), (Vector4{0, 0, 1, 0}));
+    controller.SetFacing({0, 7, 0, 0}); // straight up has no direction on the ground
+    EXPECT_EQ(controller.GetFacing(), (Vector4{0, 0, 1, 0}));
+    AiDriver& driver = *controller.GetAiDriver();
+    driver.SetTarget({5, 0, 5, 1}); // the racer stands on its target
+    GetDirection(&driver).Tick();
+    EXPECT_TRUE(driver.GetSteering().IsFinite());
+    driver.SetTarget({std::nanf(""), 0, 0, 1});
+    EXPECT_EQ(driver.GetTarget(), (Vector4{5, 0, 5, 1})) << "a non-finite target is refused";
 }

@@ -139,3 +139,13 @@ TEST_F(SpawnerTest, ScaleOverLifeGrowsFromMinimumToMaximumAndSecondScaleIsDiscar
     decorators->Update();
     EXPECT_NEAR(transform->GetScale().y, 3.0f, 1e-5);
 }
+
+TEST_F(SpawnerTest, ScaleOverAZeroLifeLeavesTheScaleFinite)
+{
+    GameObject* object = world.Spawn(
+        RaceWorld::TransformXml({0, 0, 0, 1}) + "<LifeComponent><float name=\"lifeTime\" value=\"0\"/></LifeComponent>"
+        "<DecoratorComp><DT_Scale value=\"0\"><bool value=\"0\"/><bool value=\"1\"/><float value=\"1\"/><float value=\"3\"/>"
+        "</DT_Scale></DecoratorComp>");
+    object->Get<DecoratorComp>(ComponentType::DecoratorComp)->Update();
+    EXPECT_TRUE(object->Get<Transform>(ComponentType::Transform)->GetScale().IsFinite());
+}

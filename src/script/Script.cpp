@@ -81,7 +81,12 @@ void Script::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
         },
         group);
     bar.AddButton(
-        "Detach_Script", [this] { Detach(static_cast<size_t>(std::max(m_selectedAttached, 0))); }, group);
+        "Detach_Script",
+        [this] {
+            if (m_selectedAttached >= 0)
+                Detach(static_cast<size_t>(m_selectedAttached));
+        },
+        group);
 }
 
 void Script::AttachScript(const std::string& fileName)

@@ -20,6 +20,7 @@ struct AttachedScript
 class Script final : public Component
 {
 public:
+    /// No files attached.
     Script() : Component(ComponentType::Script) {}
     ~Script() override;
 
@@ -45,6 +46,7 @@ public:
     void DetachAll();
     /// The state of the attached file `name` + ".lua", or null.
     ScriptState* GetState(const std::string& name) const;
+    /// The attached files, in attachment order.
     const std::vector<AttachedScript>& Attached() const { return m_attached; }
 
 private:

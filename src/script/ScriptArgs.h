@@ -58,6 +58,7 @@ public:
         return {Number(lua, index), Number(lua, index + 1), Number(lua, index + 2), 0.0f};
     }
 
+    /// The live object referenced at `index`, or null.
     static GameObject* Object(lua_State* lua, int index) { return ScriptRefs::ToObject(lua, index); }
 
     /// The component of `type` on the object at `index`, or null.
@@ -67,6 +68,7 @@ public:
         return object ? object->Get<T>(type) : nullptr;
     }
 
+    /// Each Push returns the number of results it pushed.
     static int PushNumber(lua_State* lua, double value)
     {
         lua_pushnumber(lua, value);

@@ -32,6 +32,7 @@ class ScriptHost
 public:
     using FunctionTable = std::map<std::string, int (*)(lua_State*)>;
 
+    /// An empty function table; RegisterFunctions fills it.
     ScriptHost();
     ~ScriptHost();
     ScriptHost(const ScriptHost&) = delete;
@@ -50,10 +51,13 @@ public:
     /// or a failing call does nothing, and the state's stack is left as it was.
     ScriptCallResult CallFunction(ScriptState& state, const char* name, GameObject* object);
 
+    /// The library, by name.
     const FunctionTable& Functions() const { return m_functions; }
+    /// The "*.lua" files of res/scripts/, in enumeration order.
     const std::vector<std::string>& ScriptFiles() const { return m_scriptFiles; }
     /// The start-up state of a file, or null.
     ScriptState* GetStartupState(const std::string& fileName) const;
+    /// The limits new states get.
     const ScriptLimits& GetLimits() const { return m_limits; }
     /// Limits for states made from now on.
     void SetLimits(const ScriptLimits& limits) { m_limits = limits; }

@@ -52,6 +52,7 @@ public:
     /// For measuring only: false makes object references raw addresses, unchecked, as a plain
     /// pointer bridge would have them. The game never turns checking off.
     static void SetChecking(bool on) { s_checking = on; }
+    /// Whether references are checked handles (always, outside measurements).
     static bool IsChecking() { return s_checking; }
 
 private:

@@ -28,6 +28,7 @@ enum class ScriptStop
 class ScriptState
 {
 public:
+    /// A new state for `fileName` with nothing loaded yet.
     ScriptState(std::string fileName, const ScriptLimits& limits);
     ~ScriptState();
     ScriptState(const ScriptState&) = delete;
@@ -46,6 +47,7 @@ public:
 
     /// lua_pcall (args, results, no handler) with a fresh instruction budget; the Lua status.
     int GuardedCall(int args, int results);
+    /// None until the state breaks its budget or ceiling.
     ScriptStop StopReason() const { return m_stop; }
     /// One line naming the file and why it was stopped.
     std::string StopMessage() const;

@@ -2,6 +2,7 @@
 #include "core/Engine.h"
 #include "core/SystemTable.h"
 #include "core/WindowManager.h"
+#include "graphics/GraphicsSystem.h"
 #include "objects/Factory.h"
 
 #include <memory>
@@ -23,6 +24,8 @@ int main()
         engine->MainLoop();
 
     Factory::Instance().DestroyAll();
+    // The debug panel and every device object go while their OpenGL context still exists.
+    GraphicsSystem::Instance().Shutdown();
     window.Shutdown();
     return shown ? 0 : 1;
 }

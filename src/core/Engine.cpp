@@ -118,15 +118,18 @@ void Engine::Init()
 
 void Engine::ShowLoadingScreenWhileTexturesLoad()
 {
-    // GL contexts belong to one thread, so the roles of the two threads are swapped: a worker
-    // decodes the texture files while this thread keeps drawing "Loading..." frames.
-    std::thread decoder([this] {
-        GraphicsSystem::Instance().DecodeAllTextures();
+    // GL contexts belong to one thread, so the roles of the two threads are swapped: workers
+    // decode the texture files while this thread keeps drawing "Loading..." frames and uploads
+    // each texture as soon as it is decoded.
+    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    graphics.QueueAllTextures();
+    std::thread decoder([this, &graphics] {
+        graphics.DecodeAllTextures();
         m_loadingDone = true;
     });
     LoadingScreen::Run(*this, m_loadingDone);
     decoder.join();
-    GraphicsSystem::Instance().UploadDecodedTextures();
+    graphics.UploadDecodedTextures();
 }
 
 void Engine::MainLoop(std::optional<long long> maxFrames)

@@ -20,5 +20,6 @@ void LoadingScreen::DrawFrame(Engine& engine)
     graphics.PreUpdate();
     graphics.Update();
     graphics.PostUpdate();
+    graphics.UploadDecodedTextures();
     frames.EndFrame();
 }

@@ -115,6 +115,7 @@ void WindowManager::OpenEventsOnly()
 
 void WindowManager::Shutdown()
 {
+    DestroyGlContext();
     if (m_window)
         SDL_DestroyWindow(m_window);
     m_window = nullptr;
@@ -132,6 +133,60 @@ void WindowManager::ApplyWindowMode(bool fullscreen)
     if (!fullscreen)
         SDL_SetWindowSize(m_window, static_cast<int>(m_width), static_cast<int>(m_height));
     SDL_ShowWindow(m_window);
+}
+
+bool WindowManager::CreateGlContext()
+{
+    if (!m_window)
+        return false;
+    if (!m_glContext)
+        m_glContext = SDL_GL_CreateContext(m_window);
+    if (!m_glContext)
+    {
+        std::printf("No OpenGL 3.3 context: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_GL_MakeCurrent(m_window, m_glContext);
+    // Frames are presented at once, without waiting for the display.
+    SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+void WindowManager::DestroyGlContext()
+{
+    if (m_glContext)
+        SDL_GL_DeleteContext(m_glContext);
+    m_glContext = nullptr;
+}
+
+void WindowManager::SwapWindow()
+{
+    if (m_window && m_glContext)
+        SDL_GL_SwapWindow(m_window);
+}
+
+void WindowManager::GetDrawableSize(unsigned& width, unsigned& height) const
+{
+    int w = 0, h = 0;
+    if (m_window && m_glContext)
+        SDL_GL_GetDrawableSize(m_window, &w, &h);
+    else if (m_window)
+        SDL_GetWindowSize(m_window, &w, &h);
+    width = w > 0 ? static_cast<unsigned>(w) : m_width;
+    height = h > 0 ? static_cast<unsigned>(h) : m_height;
+}
+
+void WindowManager::ShowMessage(const std::string& text) const
+{
+    if (m_window && m_driverTracksFocus &&
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "", text.c_str(), m_window) == 0)
+        return;
+    std::printf("%s\n", text.c_str());
+}
+
+void WindowManager::UseOffscreenDriver()
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
 }
 
 bool WindowManager::HasFocus() const

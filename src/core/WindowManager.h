@@ -40,6 +40,23 @@ public:
     /// Shows the window, full screen on the desktop's mode or windowed at width x height.
     void ApplyWindowMode(bool fullscreen);
 
+    /// Creates the window's OpenGL context (no vertical sync) and makes it current; false, with
+    /// SDL's reason printed, when the driver cannot.
+    bool CreateGlContext();
+    /// Deletes the OpenGL context (the graphics system has released its objects first).
+    void DestroyGlContext();
+    /// The OpenGL context, null without one.
+    void* GetGlContext() const { return m_glContext; }
+    /// Presents the frame drawn into the back buffer.
+    void SwapWindow();
+    /// Size in pixels of what the context draws into; the window size without a context.
+    void GetDrawableSize(unsigned& width, unsigned& height) const;
+    /// Shows a message: a message box where a window is on a real display, standard output
+    /// otherwise (headless, offscreen, or when the box cannot be shown).
+    void ShowMessage(const std::string& text) const;
+    /// Before Init: render on SDL's offscreen driver (Mesa), with no display needed.
+    void UseOffscreenDriver();
+
     /// The debug panel's hook: offered each event first; null removes it.
     void SetEventFilter(EventFilter filter) { m_eventFilter = std::move(filter); }
 
@@ -74,6 +91,7 @@ private:
     unsigned m_height = 720;
     bool m_headless = true;
     SDL_Window* m_window = nullptr;
+    void* m_glContext = nullptr;
     unsigned m_sdlSystems = 0;
     bool m_driverTracksFocus = false;
     bool m_focusAllowed = true;

@@ -1,30 +1,55 @@
 #pragma once
 
-#include "core/EmptySystem.h"
+#include "core/System.h"
+#include "core/TweakBar.h"
 #include "graphics/DebugDraw.h"
 #include "graphics/HudSprite.h"
+#include "graphics/ImageFile.h"
+#include "graphics/ResourceTables.h"
 #include "graphics/ScreenText.h"
+#include "graphics/TextureDecoder.h"
+#include "graphics/ViewState.h"
+#include "math/Matrix4.h"
 
+#include <atomic>
+#include <deque>
+#include <list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class Camera;
 class Component;
+class DebugPanel;
+class HudPass;
+class MeshRenderer;
+class RenderDevice;
+class RenderPass;
 
-/// Owns the device, the resource tables and the per-frame draw queues. Without a device
-/// (headless runs and tests) it keeps its registries and queues and draws nothing.
-class GraphicsSystem final : public EmptySystem
+/// Owns the device, the resource tables, the registries of what draws and the per-frame draw
+/// queues. Each frame it draws the background HUD, one view per player (mesh renderers, then
+/// debug shapes), the foreground HUD and the debug panel, and presents. Without a device
+/// (headless runs and tests) it keeps its registries, queues and texture names and draws nothing.
+class GraphicsSystem final : public System
 {
 public:
     static GraphicsSystem& Instance();
 
     ~GraphicsSystem() override;
 
+    /// Creates the device on the window's OpenGL context, then the effects, meshes, passes and
+    /// the debug panel, and applies the window mode. Without a window it stays headless.
+    void Init() override;
+    /// The device check; OpenGL devices are never lost, so every frame is drawn.
+    void PreUpdate() override {}
     /// Updates the cameras (registered ones, then the default one) and, outside the tutorial, the HUDs.
     void Update() override;
     /// Draws the frame and empties the per-frame queues.
     void PostUpdate() override;
+    /// Releases every device object and the debug panel while the window's OpenGL context still
+    /// exists; the system is headless after.
+    void Shutdown();
 
     /// Registers a camera (from its Initialize); removal swaps the last one into the gap.
     void AddCamera(Camera* camera);
@@ -36,6 +61,11 @@ public:
     void AddHud(Component* hud);
     void RemoveHud(Component* hud);
     const std::vector<Component*>& Huds() const { return m_huds; }
+    /// Appends a mesh renderer to the draw list.
+    void AddMeshRenderer(MeshRenderer* renderer);
+    /// Unlinks the first entry of `renderer` from the draw list.
+    void RemoveMeshRenderer(MeshRenderer* renderer);
+    const std::list<MeshRenderer*>& MeshRenderers() const { return m_meshRenderers; }
     /// One viewport per player camera when on, one full-window view when off.
     void SetSplitScreen(bool on) { m_splitScreen = on; }
     bool IsSplitScreen() const { return m_splitScreen; }
@@ -70,38 +100,118 @@ public:
     Camera* GetActiveCamera() const { return m_activeCamera; }
 
     bool IsFullscreen() const { return m_fullscreen; }
-    void SetFullscreen(bool fullscreen) { m_fullscreen = fullscreen; }
+    /// Switches between the desktop-sized full screen and the 1280 x 720 window.
+    void SetFullscreen(bool fullscreen);
     void ToggleFullscreen() { SetFullscreen(!m_fullscreen); }
-    /// A new client size from the window.
+    /// A new client size from the window; 0 counts as 1, the current size changes nothing.
     void Resize(unsigned width, unsigned height);
     unsigned GetWindowWidth() const { return m_width; }
     unsigned GetWindowHeight() const { return m_height; }
 
+    /// Sets the view of player `index` of `count` (see PlayerViewportRect); other combinations
+    /// only change the current viewport index.
+    void SetPlayerViewport(int index, int count);
+    /// Draws into (x, y, w, h) pixels from the top left; the viewport rectangle becomes
+    /// (x, y, x + w, y + h).
+    void SetViewportRect(float x, float y, float w, float h);
+    /// (left, top, right, bottom) of the viewport being drawn; the whole window outside views.
+    const Vector4& GetViewportRect() const { return m_viewportRect; }
+    /// Player number of the viewport being drawn.
+    int GetCurrentViewport() const { return m_currentViewport; }
+    /// Matrix stack tops: 0 world, 1 view, 2 projection; any other type gives the world matrix.
+    Matrix4 GetMatrix(int type) const;
+    static constexpr int kWorldMatrix = 0;
+    static constexpr int kViewMatrix = 1;
+    static constexpr int kProjectionMatrix = 2;
+    void SetClearColor(const Vector4& colour) { m_clearColor = colour; }
+    const Vector4& GetClearColor() const { return m_clearColor; }
+
     /// Lists the texture files of res/textures/.
     void LoadTextureNames();
-    const std::vector<std::string>& TextureNames() const { return m_textureNames; }
-    /// Loads one texture by file name (needs a device).
+    const std::vector<std::string>& TextureNames() const { return m_resources.TextureNames(); }
+    /// Loads one texture by file name now (decoded and uploaded on this thread).
     void LoadTexture(const std::string& fileName);
-    /// Decodes every texture file into memory; safe on a worker thread.
+    /// Loads every texture of res/textures/ on this thread.
+    void LoadAllTextures();
+    /// Makes an entry for every texture file not yet loaded and queues its decoding; main thread.
+    void QueueAllTextures();
+    /// Decodes the queued texture files on this and helper threads; safe off the main thread.
     void DecodeAllTextures();
-    /// Uploads what DecodeAllTextures decoded (main thread).
+    /// Uploads the textures decoded so far; main thread.
     void UploadDecodedTextures();
-    bool HasDevice() const { return false; }
+    /// The texture `name`, the "default" texture for an unknown name.
+    Texture* GetTexture(const std::string& name) const { return m_resources.GetTexture(name); }
+    /// The mesh `name` ("cube.tbm"), or null.
+    Mesh* GetMesh(const std::string& name) const { return m_resources.GetMesh(name); }
+    /// The material `name` ("default"), or null.
+    Material* GetMaterial(const std::string& name) const { return m_resources.GetMaterial(name); }
+    ResourceTables& Resources() { return m_resources; }
+
+    bool HasDevice() const { return m_device != nullptr; }
+    /// The device for code that draws through the graphics layer (particles, text); null headless.
+    RenderDevice* GetDevice() const { return m_device.get(); }
+    /// Draw calls of the last drawn frame.
+    unsigned GetDrawCallCount() const { return m_lastDrawCalls; }
+    /// Frames drawn since start-up; readable from any thread.
+    unsigned long long GetFramesDrawn() const { return m_framesDrawn.load(); }
+    /// Keeps a copy of the next drawn frame's pixels (before it is presented).
+    void RequestCapture() { m_captureRequested = true; }
+    /// Moves the last captured frame into `out`; false if none was captured.
+    bool TakeCapture(DecodedImage& out);
+    /// The debug panel's contents: components add their fields with AddToTweakBar.
+    TweakBar& GetTweakBar() { return m_tweakBar; }
 
 private:
     GraphicsSystem();
 
+    bool CreateDevice();
+    void CreatePasses();
+    void ReportEffectError(const std::string& text) const;
+    /// Takes a window size without the message Resize prints.
+    void ApplySize(unsigned width, unsigned height);
+    void UpdateProjection();
+    void ApplyView(const Camera& camera);
+    void UploadTexture(Texture& texture, const TextureDecoder::Result& decoded);
+
+    // The frame, stage by stage.
+    void BeginFrame();
+    void DrawPlayerViews();
+    void DrawView(const Camera& camera);
+    void DrawOverlay();
+    void EndFrame();
+    void ClearFrameQueues();
+
+    std::unique_ptr<RenderDevice> m_device;
+    ResourceTables m_resources;
+    TextureDecoder m_decoder;
+    ViewState m_viewState;
+    std::vector<std::unique_ptr<RenderPass>> m_passes;
+    std::unique_ptr<HudPass> m_hudPass;
+    std::unique_ptr<DebugPanel> m_debugPanel;
+    TweakBar m_tweakBar;
+
     std::vector<ScreenText> m_screenTexts;
     DebugDraw m_worldShapes;
     DebugDraw m_screenShapes;
-    std::vector<std::string> m_textureNames;
     std::unique_ptr<Camera> m_defaultCamera;
     Camera* m_activeCamera = nullptr;
     std::vector<Camera*> m_cameras;
     std::vector<Component*> m_huds;
+    std::list<MeshRenderer*> m_meshRenderers;
+    std::vector<MeshRenderer*> m_lateRenderers; ///< handed to DrawLate; nothing fills it
     std::vector<HudSprite> m_hudLayers[3];
+    std::deque<Matrix4> m_matrices[3];
+
     bool m_splitScreen = false;
     bool m_fullscreen = true;
+    std::optional<bool> m_appliedFullscreen; ///< the mode the window is in, once a device exists
     unsigned m_width = 1280;
     unsigned m_height = 720;
+    Vector4 m_clearColor{0, 0, 0, 1};
+    Vector4 m_viewportRect{0, 0, 1280, 720};
+    int m_currentViewport = 0;
+    unsigned m_lastDrawCalls = 0;
+    std::atomic<unsigned long long> m_framesDrawn{0};
+    bool m_captureRequested = false;
+    DecodedImage m_capture;
 };

@@ -16,6 +16,7 @@
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Light.h"
+#include "graphics/MeshRenderer.h"
 #include "particles/DecoratorComp.h"
 #include "objects/Logic.h"
 #include "objects/Property.h"
@@ -62,6 +63,7 @@ Factory& Factory::Instance()
 void Factory::RegisterCreators()
 {
     RegisterComponent<Transform>(ComponentType::Transform);
+    RegisterComponent<MeshRenderer>(ComponentType::MeshRenderer);
     RegisterComponent<RigidBody>(ComponentType::RigidBody);
     RegisterComponent<Collider>(ComponentType::Collider);
     RegisterComponent<Camera>(ComponentType::Camera);

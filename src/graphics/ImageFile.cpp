@@ -1,0 +1,73 @@
+#include "graphics/ImageFile.h"
+
+#include <algorithm>
+#include <stb_image.h>
+#include <stb_image_write.h>
+
+bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
+{
+    int width = 0, height = 0, channels = 0;
+    // Textures are addressed with v growing downwards, so rows stay top first.
+    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    if (!pixels)
+    {
+        const char* reason = stbi_failure_reason();
+        error = reason ? reason : "unknown error";
+        return false;
+    }
+    out.width = width;
+    out.height = height;
+    out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
+    stbi_image_free(pixels);
+    return true;
+}
+
+namespace
+{
+DecodedImage HalfSize(const DecodedImage& image)
+{
+    DecodedImage half;
+    half.width = std::max(1, image.width / 2);
+    half.height = std::max(1, image.height / 2);
+    half.rgba.resize(static_cast<size_t>(half.width) * half.height * 4);
+    auto at = [&image](int x, int y, int c) {
+        x = std::min(x, image.width - 1);
+        y = std::min(y, image.height - 1);
+        return static_cast<unsigned>(image.rgba[(static_cast<size_t>(y) * image.width + x) * 4 + c]);
+    };
+    for (int y = 0; y < half.height; ++y)
+        for (int x = 0; x < half.width; ++x)
+            for (int c = 0; c < 4; ++c)
+            {
+                const unsigned sum = at(2 * x, 2 * y, c) + at(2 * x + 1, 2 * y, c) + at(2 * x, 2 * y + 1, c) +
+                                     at(2 * x + 1, 2 * y + 1, c);
+                half.rgba[(static_cast<size_t>(y) * half.width + x) * 4 + c] = static_cast<unsigned char>((sum + 2) / 4);
+            }
+    return half;
+}
+} // namespace
+
+std::vector<DecodedImage> BuildMipChain(DecodedImage image)
+{
+    std::vector<DecodedImage> levels;
+    if (image.IsEmpty())
+        return levels;
+    levels.push_back(std::move(image));
+    while (levels.back().width > 1 || levels.back().height > 1)
+        levels.push_back(HalfSize(levels.back()));
+    return levels;
+}
+
+bool WritePngFile(const std::string& path, const DecodedImage& image, int channels)
+{
+    if (image.IsEmpty() || (channels != 3 && channels != 4))
+        return false;
+    if (channels == 4)
+        return stbi_write_png(path.c_str(), image.width, image.height, 4, image.rgba.data(), image.width * 4) != 0;
+    std::vector<unsigned char> rgb;
+    rgb.reserve(image.rgba.size() / 4 * 3);
+    for (size_t i = 0; i < image.rgba.size(); i += 4)
+        rgb.insert(rgb.end(), image.rgba.begin() + static_cast<std::ptrdiff_t>(i),
+                   image.rgba.begin() + static_cast<std::ptrdiff_t>(i + 3));
+    return stbi_write_png(path.c_str(), image.width, image.height, 3, rgb.data(), image.width * 3) != 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "objects/Component.h"
+
+#include <string>
+
+class Material;
+class Mesh;
+
+/// Makes its object visible: a mesh, a material named by its shader name and up to three
+/// textures, drawn by the object pass with the owner's Transform. Texture names are looked up
+/// at draw time, so a changed name shows from the next frame.
+class MeshRenderer final : public Component
+{
+public:
+    /// Defaults throughout, with the "default" material resolved at once.
+    MeshRenderer();
+    ~MeshRenderer() override;
+
+    /// Joins the graphics system's mesh-renderer list (drawing order is registration order).
+    void Initialize() override;
+    /// Same names, tiling and visibility; mesh and material resolved again by name.
+    std::unique_ptr<Component> Clone() const override;
+    /// Reads each field whose element is present; "tileX" also sets tile Y from the element that
+    /// follows it, whatever its name. The material is resolved again afterwards.
+    void Deserialize(XmlFile& file, const XmlElement* element) override;
+    /// With `instanceOnly` the per-object fields (visibility, textures, shader, tiling); without
+    /// it the archetype's (visibility, mesh, shader, textures).
+    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+
+    bool IsVisible() const { return m_visible; }
+    void SetVisible(bool visible) { m_visible = visible; }
+    void ToggleVisible() { m_visible = !m_visible; }
+    /// The loaded mesh, or null when its name is unknown (the renderer is then skipped).
+    Mesh* GetMesh() const { return m_mesh; }
+    /// The material, or null when the shader name is unknown (the renderer is then skipped).
+    Material* GetMaterial() const { return m_material; }
+    const std::string& GetMeshName() const { return m_meshName; }
+    /// Changes the mesh by name (null when not loaded).
+    void SetMeshName(const std::string& name);
+    const std::string& GetShaderName() const { return m_shaderName; }
+    /// Changes the material by shader name (null when unknown).
+    void SetShaderName(const std::string& name);
+    const std::string& GetTextureName() const { return m_textureName; }
+    void SetTextureName(const std::string& name) { m_textureName = name; }
+    const std::string& GetNormalTextureName() const { return m_normalTextureName; }
+    void SetNormalTextureName(const std::string& name) { m_normalTextureName = name; }
+    const std::string& GetSpecTextureName() const { return m_specTextureName; }
+    void SetSpecTextureName(const std::string& name) { m_specTextureName = name; }
+    float GetTileX() const { return m_tileX; }
+    float GetTileY() const { return m_tileY; }
+    void SetTile(float x, float y)
+    {
+        m_tileX = x;
+        m_tileY = y;
+    }
+
+private:
+    std::string m_meshName = "default";
+    std::string m_textureName = "default";
+    std::string m_normalTextureName = "normal";
+    std::string m_specTextureName = "specular";
+    std::string m_shaderName = "default";
+    float m_tileX = 1.0f;
+    float m_tileY = 1.0f;
+    bool m_visible = true;
+    Mesh* m_mesh = nullptr;
+    Material* m_material = nullptr;
+    bool m_registered = false;
+};

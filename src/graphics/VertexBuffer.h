@@ -1,0 +1,37 @@
+#pragma once
+
+#include "graphics/RenderDevice.h"
+#include "graphics/VertexLayout.h"
+
+#include <cstdint>
+
+/// One vertex array with its buffer, laid out as one of the three VertexTypes; element i of the
+/// layout is attribute location i.
+class VertexBuffer
+{
+public:
+    VertexBuffer() = default;
+    ~VertexBuffer() { Release(); }
+    VertexBuffer(const VertexBuffer&) = delete;
+    VertexBuffer& operator=(const VertexBuffer&) = delete;
+
+    /// Creates the buffer for `capacity` vertices of `layout`, filled from `data` when given.
+    /// A dynamic buffer is refilled with Update every frame.
+    bool Create(RenderDevice& device, const VertexLayout& layout, const void* data, uint32_t capacity, bool dynamic);
+    /// Overwrites the first `count` vertices (at most the capacity).
+    void Update(const void* data, uint32_t count);
+    /// Draws `count` vertices from `first`.
+    void Draw(RenderDevice& device, Primitive primitive, uint32_t first, uint32_t count) const;
+    /// Deletes the device objects.
+    void Release();
+
+    bool IsCreated() const { return m_vertexArray != 0; }
+    uint32_t Capacity() const { return m_capacity; }
+
+private:
+    RenderDevice* m_device = nullptr;
+    unsigned m_vertexArray = 0;
+    unsigned m_buffer = 0;
+    uint32_t m_stride = 0;
+    uint32_t m_capacity = 0;
+};

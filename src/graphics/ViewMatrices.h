@@ -1,0 +1,25 @@
+#pragma once
+
+#include "math/Matrix4.h"
+#include "math/Vector4.h"
+
+/// The view and projection builders of the renderer, in the engine's Matrix4 order (vectors are
+/// columns), so that a shader computes proj * view * world * p.
+namespace ViewMatrices
+{
+/// Vertical field of view of every player view, in radians.
+inline constexpr float kFieldOfView = 0.785f;
+/// Distance of the near clipping plane.
+inline constexpr float kNearPlane = 0.1f;
+/// Distance of the far clipping plane.
+inline constexpr float kFarPlane = 10000.0f;
+
+/// Right-handed view from `eye` looking towards `at`, with `up` roughly upwards.
+Matrix4 LookAtRH(const Vector4& eye, const Vector4& at, const Vector4& up);
+/// Right-handed perspective whose depth runs from 0 at the near plane to 1 at the far plane.
+Matrix4 PerspectiveFovRH(float fovY, float aspect, float zNear, float zFar);
+/// The same projection for a clip space whose depth runs from -1 to 1.
+Matrix4 DepthMinusOneToOne(const Matrix4& projection);
+/// The object pass's light: normalise(view × (1, 3, 1, 0)) over all four components.
+Vector4 ViewLightDirection(const Matrix4& view);
+} // namespace ViewMatrices

@@ -3,10 +3,13 @@
 #include "app/SimReport.h"
 #include "core/Engine.h"
 #include "core/WindowManager.h"
+#include "graphics/GraphicsSystem.h"
+#include "graphics/ImageFile.h"
 #include "input/InputScript.h"
 #include "objects/Factory.h"
 #include "states/GameStateManager.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -36,7 +39,46 @@ bool LastScreenClosed(bool& hadScreen)
     return hadScreen && open == 0;
 }
 
-void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputScript& input)
+/// Keeps the pixels of the frames the run was asked to photograph and writes them as PNG files.
+class Screenshots
+{
+public:
+    explicit Screenshots(std::vector<SimScreenshot> shots) : m_shots(std::move(shots)) {}
+
+    /// Before frame `frame` runs: asks the graphics system to keep its pixels if it is wanted.
+    void BeforeFrame(long long frame) const
+    {
+        if (Wanted(frame))
+            GraphicsSystem::Instance().RequestCapture();
+    }
+
+    /// After frame `frame` ran: writes it to every file that asked for it.
+    void AfterFrame(long long frame) const
+    {
+        if (!Wanted(frame))
+            return;
+        DecodedImage image;
+        if (!GraphicsSystem::Instance().TakeCapture(image))
+        {
+            std::fprintf(stderr, "vantora-sim: frame %lld was not drawn, no screenshot\n", frame);
+            return;
+        }
+        for (const SimScreenshot& shot : m_shots)
+            if (shot.frame == frame && !WritePngFile(shot.path, image))
+                std::fprintf(stderr, "vantora-sim: cannot write screenshot '%s'\n", shot.path.c_str());
+    }
+
+private:
+    bool Wanted(long long frame) const
+    {
+        return std::any_of(m_shots.begin(), m_shots.end(), [frame](const SimScreenshot& s) { return s.frame == frame; });
+    }
+
+    std::vector<SimScreenshot> m_shots;
+};
+
+void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputScript& input,
+               const Screenshots& screenshots)
 {
     bool hadScreen = false;
     while (!maxFrames || engine.FramesRun() < *maxFrames)
@@ -44,8 +86,11 @@ void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputSc
         // The input of a frame is in place before its first system runs, as the window's events
         // would be after the pump at the start of the frame.
         input.ApplyFrame(engine.FramesRun());
+        const long long frame = engine.FramesRun();
+        screenshots.BeforeFrame(frame);
         if (!engine.RunFrame())
             return;
+        screenshots.AfterFrame(frame);
         if (LastScreenClosed(hadScreen))
         {
             std::printf("vantora-sim: no screen is open after frame %lld; the run ends\n", engine.FramesRun());
@@ -73,6 +118,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantora-sim: cannot open input file '%s'\n", options->inputPath->c_str());
         return 1;
     }
+    // Screenshot paths too are the caller's, not relative to --root.
+    std::vector<SimScreenshot> shots = options->screenshots;
+    for (SimScreenshot& shot : shots)
+        shot.path = std::filesystem::absolute(shot.path).string();
     std::error_code cd;
     if (!options->root.empty())
         std::filesystem::current_path(options->root, cd);
@@ -83,15 +132,27 @@ int main(int argc, char** argv)
     }
 
     const auto wallStart = std::chrono::steady_clock::now();
-    WindowManager::Instance().SetTitle("Vantora");
-    WindowManager::Instance().SetHeadless(true);
+    WindowManager& window = WindowManager::Instance();
+    window.SetTitle("Vantora");
+    window.SetHeadless(!options->render);
+    if (options->render)
+    {
+        // Offscreen and windowed, so frames are 1280 x 720 whatever display there is or is not.
+        window.UseOffscreenDriver();
+        GraphicsSystem::Instance().SetFullscreen(false);
+    }
     Engine engine;
     if (options->dt)
         engine.GetFrameController().SetFixedDeltaTime(*options->dt);
     engine.SetRandomSeed(options->seed);
     engine.Init();
+    if (options->render && !GraphicsSystem::Instance().HasDevice())
+    {
+        std::fprintf(stderr, "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
+        return 1;
+    }
     StartFirstScreen(*options);
-    RunFrames(engine, options->frames, input);
+    RunFrames(engine, options->frames, input, Screenshots(std::move(shots)));
 
     SimReport report;
     report.frames = engine.FramesRun();
@@ -99,6 +160,7 @@ int main(int argc, char** argv)
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     report.race = SimReport::CaptureRace();
     Factory::Instance().DestroyAll();
+    GraphicsSystem::Instance().Shutdown();
     if (options->reportPath && !report.Write(*options->reportPath))
         std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options->reportPath->c_str());
     std::fflush(stdout);

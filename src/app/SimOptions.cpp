@@ -29,6 +29,18 @@ bool ParseSeconds(const std::string& text, float& out)
     return true;
 }
 
+// FILE@FRAME; the last '@' splits, so file names may contain one.
+bool ParseScreenshot(const std::string& text, SimOptions& options)
+{
+    const size_t at = text.rfind('@');
+    long long frame = 0;
+    if (at == std::string::npos || at == 0 || !ParseInteger(text.substr(at + 1), 0, 1'000'000'000'000LL, frame))
+        return false;
+    options.screenshots.push_back({text.substr(0, at), frame});
+    options.render = true;
+    return true;
+}
+
 using Setter = std::function<bool(SimOptions&, const std::string&)>;
 
 const std::map<std::string, Setter>& Setters()
@@ -58,6 +70,7 @@ const std::map<std::string, Setter>& Setters()
         {"--scene", [](SimOptions& o, const std::string& v) { o.scene = v; return !v.empty(); }},
         {"--report", [](SimOptions& o, const std::string& v) { o.reportPath = v; return !v.empty(); }},
         {"--input", [](SimOptions& o, const std::string& v) { o.inputPath = v; return !v.empty(); }},
+        {"--screenshot", [](SimOptions& o, const std::string& v) { return ParseScreenshot(v, o); }},
     };
     return setters;
 }
@@ -72,6 +85,11 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
         if (flag == "--help" || flag == "-h")
         {
             options.help = true;
+            continue;
+        }
+        if (flag == "--render")
+        {
+            options.render = true;
             continue;
         }
         auto setter = Setters().find(flag);
@@ -98,8 +116,12 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
-           "                   [--scene NAME] [--report FILE] [--input FILE]\n"
+           "                   [--scene NAME] [--report FILE] [--input FILE] [--render]\n"
+           "                   [--screenshot FILE@FRAME]...\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
+           "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
+           "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
+           "  given more than once and implies --render.\n"
            "The run ends after --frames, when the game quits, or when the last open screen closes\n"
            "(a race's scripts switching to a screen that creates nothing, for instance).\n"
            "--input FILE applies timed input at the start of each named frame (frames count from 0):\n"

@@ -2,6 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+/// One frame to write as a PNG file (--screenshot FILE@FRAME).
+struct SimScreenshot
+{
+    std::string path;
+    long long frame = 0;
+};
 
 /// What the headless runner was asked to do.
 struct SimOptions
@@ -14,6 +22,9 @@ struct SimOptions
     std::optional<std::string> scene;
     std::optional<std::string> reportPath;
     std::optional<std::string> inputPath;
+    /// Render with OpenGL on SDL's offscreen driver; set by --render and by --screenshot.
+    bool render = false;
+    std::vector<SimScreenshot> screenshots;
     bool help = false;
 };
 

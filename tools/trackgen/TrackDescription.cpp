@@ -37,6 +37,15 @@ bool ReadPoint(TrackDescription& d, std::istringstream& in)
     return true;
 }
 
+// "sky ARCHETYPE [TEXTURE]"
+bool ReadSky(TrackDescription& d, std::istringstream& in)
+{
+    if (!(in >> d.sky))
+        return false;
+    in >> d.skyTexture;
+    return true;
+}
+
 bool ReadGap(TrackDescription& d, std::istringstream& in)
 {
     TrackGap gap;
@@ -62,6 +71,7 @@ const std::map<std::string, Reader>& Readers()
         {"grid_offset", ReadOne(&TrackDescription::gridOffset)},
         {"point", ReadPoint},
         {"gap", ReadGap},
+        {"sky", ReadSky},
     };
     return readers;
 }

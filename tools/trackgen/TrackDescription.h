@@ -35,6 +35,8 @@ struct TrackDescription
     int gateCount = 8;
     int cpNodeEvery = 5; ///< every n-th race node resynchronises racers that skipped nodes
     float gridOffset = 10.0f; ///< how far past the finish line the starting grid stands
+    std::string sky;        ///< archetype of the sky dome; none when empty
+    std::string skyTexture; ///< the dome's texture; the archetype's own when empty
     std::vector<TrackPoint> points;
     std::vector<TrackGap> gaps;
 };

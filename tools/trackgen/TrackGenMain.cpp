@@ -31,7 +31,10 @@ int main(int argc, char** argv)
         return 1;
 
     const TrackLayout layout = BuildTrackLayout(description);
-    if (!WriteTrackScene(layout, TrackArchetypes{}, argv[2]))
+    TrackArchetypes archetypes;
+    archetypes.sky = description.sky;
+    archetypes.skyTexture = description.skyTexture;
+    if (!WriteTrackScene(layout, archetypes, argv[2]))
     {
         std::fprintf(stderr, "vantora-trackgen: cannot write '%s'\n", argv[2]);
         return 1;

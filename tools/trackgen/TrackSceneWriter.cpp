@@ -2,6 +2,8 @@
 
 #include "objects/XmlFile.h"
 
+#include <algorithm>
+
 namespace
 {
 class SceneBuilder
@@ -38,21 +40,40 @@ private:
     unsigned m_nextId = 1;
 };
 
+void AddRacer(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names, size_t i)
+{
+    XmlElement* overrides = scene.Add(names.racers[i]);
+    scene.Transform(overrides, layout.spawns[i].position, {1, 1, 1, 0}, {});
+    XmlElement* controller = scene.File().AddChildElement(overrides, "Controller");
+    scene.File().WriteValue(controller, static_cast<int>(i), "ID");
+    scene.File().WriteValue(controller, 1, "ControllerType");
+    XmlElement* mover = scene.File().AddChildElement(controller, "Mover");
+    scene.File().WriteValue(mover, Vector4{0, 2, 0, 0}, "springOffset");
+    scene.File().WriteValue(mover, 75.0f, "springStiffness");
+    scene.File().WriteValue(mover, 6.0f, "springDamping");
+    scene.File().WriteValue(mover, 500.0f, "springMass");
+    scene.File().WriteValue(mover, layout.spawns[i].facing, "facing");
+}
+
+void AddSky(SceneBuilder& scene, const TrackArchetypes& names)
+{
+    XmlElement* overrides = scene.Add(names.sky);
+    if (names.skyTexture.empty())
+        return;
+    XmlElement* renderer = scene.File().AddChildElement(overrides, "MeshRenderer");
+    scene.File().WriteValue(renderer, names.skyTexture, "textureName");
+}
+
 void AddRacers(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
 {
-    for (size_t i = 0; i < layout.spawns.size() && i < 4; ++i)
+    const size_t count = std::min<size_t>(layout.spawns.size(), 4);
+    for (size_t i = 0; i < count; ++i)
     {
-        XmlElement* overrides = scene.Add(names.racers[i]);
-        scene.Transform(overrides, layout.spawns[i].position, {1, 1, 1, 0}, {});
-        XmlElement* controller = scene.File().AddChildElement(overrides, "Controller");
-        scene.File().WriteValue(controller, static_cast<int>(i), "ID");
-        scene.File().WriteValue(controller, 1, "ControllerType");
-        XmlElement* mover = scene.File().AddChildElement(controller, "Mover");
-        scene.File().WriteValue(mover, Vector4{0, 2, 0, 0}, "springOffset");
-        scene.File().WriteValue(mover, 75.0f, "springStiffness");
-        scene.File().WriteValue(mover, 6.0f, "springDamping");
-        scene.File().WriteValue(mover, 500.0f, "springMass");
-        scene.File().WriteValue(mover, layout.spawns[i].facing, "facing");
+        AddRacer(scene, layout, names, i);
+        // The renderer moves the scene's object with id 2 to the camera of every view, which
+        // is what a sky dome needs and what would tear a racer away from its body.
+        if (i == 0 && !names.sky.empty())
+            AddSky(scene, names);
     }
 }
 

@@ -13,9 +13,12 @@ struct TrackArchetypes
     std::string gate = "Gate";
     std::string node = "RaceNode";
     std::string logic = "RaceLogic"; ///< the level's scripts: countdown, laps, respawns, finish
+    std::string sky;        ///< the sky dome; none when empty
+    std::string skyTexture; ///< overrides the dome's texture when not empty
 };
 
-/// Writes the layout as a scene file: racers with ids 1 to 4, then ground, walls, gates, nodes
-/// and last the level's logic object.
+/// Writes the layout as a scene file: racers first (ids 1 to 4, or 1, 3, 4 and 5 when there is a
+/// sky dome, which takes id 2: the object the renderer keeps on the camera), then ground, walls,
+/// gates, nodes and last the level's logic object.
 /// Returns false when the file cannot be written.
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path);

@@ -59,8 +59,8 @@ void main()
     float shine = texture(specular, vTexCoord).r;
     // A rim of sky light keeps the balls readable against the dark water.
     float rim = pow(1.0 - max(dot(normalize(vNormal), toEye), 0.0), 3.0);
-    vec3 colour = albedo.rgb * (HemisphereAmbient(normal) * 0.6 + kSunLight * sun * 0.8) +
-                  kSunLight * glint * shine * 1.5 + kSkyLight * rim * 0.35;
+    vec3 colour = albedo.rgb * (HemisphereAmbient(normal) * 0.75 + kSunLight * sun * 0.85) +
+                  kSunLight * glint * shine * 1.5 + kSkyLight * rim * 0.5;
     fragColour = vec4(ApplyFog(colour, length(vViewPosition)), albedo.a);
 }
 #endif

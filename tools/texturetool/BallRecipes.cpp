@@ -23,7 +23,7 @@ Crust FireCrust(float u, float v)
     static const Noise noise(21);
     const float warp = noise.Fbm(u * 8, v * 4, 8, 4, 3) * 0.6f;
     const auto [nearest, second] = noise.Cells(u * 12 + warp, v * 6 + warp, 12, 6);
-    return {1.0f - SmoothStep(0.0f, 0.14f, second - nearest), noise.Fbm(u * 6, v * 3, 6, 3, 4)};
+    return {1.0f - SmoothStep(0.0f, 0.22f, second - nearest), noise.Fbm(u * 6, v * 3, 6, 3, 4)};
 }
 
 // Water: currents swirling round the ball with foam on their crests.
@@ -57,7 +57,7 @@ Stones EarthStones(float u, float v)
     static const Noise noise(51);
     const auto [nearest, second] = noise.Cells(u * 10, v * 5, 10, 5);
     return {Saturate(1.0f - nearest * 1.1f), 1.0f - SmoothStep(0.0f, 0.1f, second - nearest),
-            SmoothStep(0.55f, 0.7f, noise.Fbm(u * 6, v * 3, 6, 3, 5)), noise.Fbm(u * 8, v * 4, 8, 4, 3)};
+            SmoothStep(0.45f, 0.6f, noise.Fbm(u * 6, v * 3, 6, 3, 5)), noise.Fbm(u * 8, v * 4, 8, 4, 3)};
 }
 
 Canvas Paint(Rgba (*paint)(float, float))
@@ -82,7 +82,7 @@ Canvas PaintFireBall()
 {
     return Paint([](float u, float v) {
         const Crust c = FireCrust(u, v);
-        const Rgba crust = Mix({0.16f, 0.06f, 0.05f, 1}, {0.34f, 0.12f, 0.07f, 1}, c.tone);
+        const Rgba crust = Mix({0.42f, 0.1f, 0.05f, 1}, {0.68f, 0.2f, 0.07f, 1}, c.tone);
         const Rgba lava = Mix({1.0f, 0.38f, 0.03f, 1}, {1.0f, 0.85f, 0.3f, 1}, c.crack * c.tone);
         return Mix(crust, lava, c.crack);
     });
@@ -134,9 +134,9 @@ Canvas PaintEarthBall()
 {
     return Paint([](float u, float v) {
         const Stones s = EarthStones(u, v);
-        const Rgba rock = Mix({0.4f, 0.28f, 0.17f, 1}, {0.52f, 0.5f, 0.46f, 1}, s.tone);
-        const Rgba mossy = Mix(rock, {0.3f, 0.46f, 0.14f, 1}, s.moss * 0.85f);
-        return Mix(mossy, {0.18f, 0.12f, 0.07f, 1}, s.gap);
+        const Rgba rock = Mix({0.52f, 0.44f, 0.34f, 1}, {0.68f, 0.68f, 0.64f, 1}, s.tone);
+        const Rgba mossy = Mix(rock, {0.4f, 0.62f, 0.18f, 1}, s.moss * 0.85f);
+        return Mix(mossy, {0.3f, 0.2f, 0.11f, 1}, s.gap);
     });
 }
 

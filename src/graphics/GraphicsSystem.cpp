@@ -294,6 +294,7 @@ void GraphicsSystem::ApplyView(const Camera& camera)
     m_viewState.view = view;
     m_viewState.cameraPosition = {eye.x, eye.y, eye.z, 1.0f};
     m_viewState.lightDirection = ViewMatrices::ViewLightDirection(view);
+    m_viewState.frustum = ViewMatrices::FrustumPlanes(m_matrices[kProjectionMatrix].back(), view);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/VertexBuffer.h"
+#include "math/Vector4.h"
 
 #include <cstdint>
 #include <string>
@@ -29,6 +30,8 @@ public:
     /// Vertex count / 3, rounded down: surplus vertices are never drawn.
     uint32_t GetPrimitiveCount() const { return m_primitiveCount; }
     bool IsEmpty() const { return m_primitiveCount == 0; }
+    /// Centre (w = 1) and radius (w) of a sphere round every vertex, in the mesh's own space.
+    const Vector4& GetBounds() const { return m_bounds; }
 
 private:
     VertexBuffer m_buffer;
@@ -36,5 +39,6 @@ private:
     uint32_t m_indexCount = 0;
     uint32_t m_stride = 0;
     uint32_t m_primitiveCount = 0;
+    Vector4 m_bounds{0, 0, 0, 0};
     std::string m_name;
 };

@@ -3,6 +3,7 @@
 #include "graphics/EffectEntry.h"
 #include "graphics/MeshRenderer.h"
 #include "graphics/ResourceTables.h"
+#include "graphics/ViewMatrices.h"
 #include "graphics/ViewState.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -57,6 +58,9 @@ void ObjectRenderPass::Draw(const MeshRenderer& renderer)
     const Transform* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr;
     if (!effect || !mesh || mesh->IsEmpty() || !transform)
         return;
+    const Matrix4 world = transform->GetWorldMatrix();
+    if (!ViewMatrices::MayBeVisible(m_view.frustum, world, mesh->GetBounds()))
+        return;
     PrepareTextures(*material, renderer);
     effect->SetMatrix(EffectParam::ProjMat, m_view.projection);
     effect->SetMatrix(EffectParam::ViewMat, m_view.view);
@@ -64,7 +68,7 @@ void ObjectRenderPass::Draw(const MeshRenderer& renderer)
     effect->SetFloat(EffectParam::TileAmountY, renderer.GetTileY());
     effect->SetVector(EffectParam::LightDir, m_view.lightDirection);
     material->Begin();
-    effect->SetMatrix(EffectParam::WorldMat, transform->GetWorldMatrix());
+    effect->SetMatrix(EffectParam::WorldMat, world);
     effect->SetVector(EffectParam::CamSpacePos, m_view.cameraPosition);
     mesh->Draw(m_device);
     material->End();

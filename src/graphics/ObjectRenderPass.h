@@ -7,7 +7,8 @@ class ResourceTables;
 struct ViewState;
 
 /// Draws every visible mesh renderer with its material, its textures and its owner's world
-/// matrix, in registration order.
+/// matrix, in registration order. Renderers whose mesh lies wholly outside the view are passed
+/// over: they would put no pixel on the screen.
 class ObjectRenderPass final : public RenderPass
 {
 public:

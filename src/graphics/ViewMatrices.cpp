@@ -1,5 +1,6 @@
 #include "graphics/ViewMatrices.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ViewMatrices
@@ -47,5 +48,34 @@ Matrix4 DepthMinusOneToOne(const Matrix4& projection)
 Vector4 ViewLightDirection(const Matrix4& view)
 {
     return (view * Vector4{1.0f, 3.0f, 1.0f, 0.0f}).Normalized();
+}
+
+std::array<Vector4, 6> FrustumPlanes(const Matrix4& projection, const Matrix4& view)
+{
+    const Matrix4 m = projection * view;
+    auto row = [&m](int r) { return Vector4{m(r, 0), m(r, 1), m(r, 2), m(r, 3)}; };
+    // A point p is shown when -w <= x, y <= w and 0 <= z <= w for (x, y, z, w) = m p.
+    std::array<Vector4, 6> planes = {row(3) + row(0), row(3) - row(0), row(3) + row(1),
+                                     row(3) - row(1), row(2),          row(3) - row(2)};
+    for (Vector4& plane : planes)
+    {
+        const float length = std::sqrt(plane.x * plane.x + plane.y * plane.y + plane.z * plane.z);
+        if (length > 0.0f)
+            plane = plane / length;
+    }
+    return planes;
+}
+
+bool MayBeVisible(const std::array<Vector4, 6>& planes, const Matrix4& world, const Vector4& bounds)
+{
+    const Vector4 centre = world * Vector4{bounds.x, bounds.y, bounds.z, 1.0f};
+    float scale = 0.0f;
+    for (int column = 0; column < 3; ++column)
+        scale = std::max(scale, Vector4{world(0, column), world(1, column), world(2, column), 0}.Length());
+    const float radius = bounds.w * scale;
+    for (const Vector4& plane : planes)
+        if (plane.x * centre.x + plane.y * centre.y + plane.z * centre.z + plane.w < -radius)
+            return false;
+    return true;
 }
 } // namespace ViewMatrices

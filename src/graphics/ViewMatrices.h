@@ -3,6 +3,8 @@
 #include "math/Matrix4.h"
 #include "math/Vector4.h"
 
+#include <array>
+
 /// The view and projection builders of the renderer, in the engine's Matrix4 order (vectors are
 /// columns), so that a shader computes proj * view * world * p.
 namespace ViewMatrices
@@ -22,4 +24,11 @@ Matrix4 PerspectiveFovRH(float fovY, float aspect, float zNear, float zFar);
 Matrix4 DepthMinusOneToOne(const Matrix4& projection);
 /// The object pass's light: normalise(view × (1, 3, 1, 0)) over all four components.
 Vector4 ViewLightDirection(const Matrix4& view);
+
+/// The six planes (left, right, bottom, top, near, far) bounding what `projection` (depth 0..1)
+/// and `view` show, as (normal, distance) with normals pointing inside and of unit length.
+std::array<Vector4, 6> FrustumPlanes(const Matrix4& projection, const Matrix4& view);
+/// Whether a mesh whose bounding sphere is `bounds` (centre, radius in w) may show any part
+/// when placed by `world`: false only when the sphere lies wholly outside one plane.
+bool MayBeVisible(const std::array<Vector4, 6>& planes, const Matrix4& world, const Vector4& bounds);
 } // namespace ViewMatrices

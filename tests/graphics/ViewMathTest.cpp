@@ -122,3 +122,21 @@ TEST(GraphicsSystem, MatrixStacksStartWithTheProjectionOfTheWholeWindow)
     EXPECT_EQ(graphics.GetMatrix(GraphicsSystem::kProjectionMatrix),
               ViewMatrices::PerspectiveFovRH(0.785f, 1.0f, 0.1f, 10000.0f));
 }
+
+TEST(ViewMatrices, OnlyMeshesWhollyOutsideTheViewAreCulled)
+{
+    const Matrix4 projection = ViewMatrices::PerspectiveFovRH(0.785f, 16.0f / 9.0f, 0.1f, 10000.0f);
+    const auto planes = ViewMatrices::FrustumPlanes(projection, ViewMatrices::LookAtRH({0, 0, 0, 1}, {0, 0, -1, 1}, {0, 1, 0, 0}));
+    const Vector4 unit{0, 0, 0, 1}; // a sphere of radius 1 round the mesh's origin
+    auto at = [](float x, float y, float z, float scale = 1.0f) {
+        return Matrix4::Translation({x, y, z, 0}) * Matrix4::Scale({scale, scale, scale, 0});
+    };
+    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(0, 0, -5), unit));
+    EXPECT_FALSE(ViewMatrices::MayBeVisible(planes, at(0, 0, 5), unit)) << "behind the camera";
+    EXPECT_FALSE(ViewMatrices::MayBeVisible(planes, at(0, 0, -10002), unit)) << "beyond the far plane";
+    // At 10 units away the half width of the view is 10 * tan(0.3925) * 16 / 9, about 7.37.
+    EXPECT_FALSE(ViewMatrices::MayBeVisible(planes, at(9.0f, 0, -10), unit));
+    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(8.0f, 0, -10), unit)) << "sticks into the view";
+    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(9.0f, 0, -10, 2.0f), unit)) << "scaled up, it reaches in";
+    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(0, 0, 0, 3000.0f), unit)) << "a dome round the camera";
+}

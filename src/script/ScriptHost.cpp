@@ -44,6 +44,7 @@ void ScriptHost::RegisterFunctions()
     AddFunctions(SpawnerFunctions());
     AddFunctions(CameraFunctions());
     AddFunctions(GameStateFunctions());
+    AddFunctions(MeshFunctions());
     LoadAllScripts();
 }
 

@@ -25,3 +25,5 @@ std::span<const ScriptFunction> SpawnerFunctions();
 std::span<const ScriptFunction> CameraFunctions();
 /// The current game screen and switching it.
 std::span<const ScriptFunction> GameStateFunctions();
+/// Mesh renderers: visibility and texture names.
+std::span<const ScriptFunction> MeshFunctions();

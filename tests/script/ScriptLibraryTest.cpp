@@ -43,7 +43,7 @@ TEST(ScriptLibrary, RegistersEveryFunctionByItsExactNameInEveryState)
 {
     ScriptWorld world;
     const auto& functions = Logic::Instance().GetScriptHost().Functions();
-    EXPECT_EQ(functions.size(), 95u);
+    EXPECT_EQ(functions.size(), 100u);
     for (const char* name : {"SetPlayerStateByInedx", "GetCollidedWithIndexing", "DrawHud", "SwitchToState"})
         EXPECT_EQ(Lua(std::string("return type(") + name + ")"), "\"function\"") << name;
 }

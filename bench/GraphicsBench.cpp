@@ -23,7 +23,8 @@ constexpr int kWarmUpFrames = 400;
 
 Engine* RaceEngine()
 {
-    static Engine* engine = [] {
+    static Engine* engine = []
+    {
         std::filesystem::current_path(VANTORA_SOURCE_DIR);
         std::fflush(stdout);
         const int saved = dup(1);
@@ -78,7 +79,12 @@ void BM_RaceFrame(benchmark::State& state)
         engine->RunFrame();
     Report(state);
 }
-BENCHMARK(BM_RaceFrame)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0)->Repetitions(3)
+BENCHMARK(BM_RaceFrame)
+    ->Arg(4)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(3.0)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 // Drawing alone: the race stands still and the same frame is drawn again and again, so four
@@ -93,7 +99,13 @@ void BM_DrawFrame(benchmark::State& state)
         graphics.PostUpdate();
     Report(state);
 }
-BENCHMARK(BM_DrawFrame)->Arg(4)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0)->Repetitions(3)
+BENCHMARK(BM_DrawFrame)
+    ->Arg(4)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(3.0)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 } // namespace
 

@@ -18,8 +18,8 @@ const Effect* EffectOf(const ResourceTables& resources, const char* name)
 }
 } // namespace
 
-DebugLineRenderPass::DebugLineRenderPass(RenderDevice& device, ResourceTables& resources, const ViewState& view,
-                                         DebugDraw& world, DebugDraw& screen)
+DebugLineRenderPass::DebugLineRenderPass(RenderDevice& device, ResourceTables& resources,
+                                         const ViewState& view, DebugDraw& world, DebugDraw& screen)
     : m_device(device), m_resources(resources), m_view(view), m_world(world), m_screen(screen)
 {
     const VertexLayout& layout = *FindVertexLayout(kVertexTypeColored);
@@ -98,8 +98,8 @@ void DebugLineRenderPass::DrawScreenBoxes(DebugDraw& set)
     debugCam->SetInt(EffectParam::Mode, 0);
 }
 
-void DebugLineRenderPass::DrawShapes(DebugDraw& set, DebugShapeKind kind, const char* meshName, float scaleFactor,
-                                     const Effect& effect)
+void DebugLineRenderPass::DrawShapes(DebugDraw& set, DebugShapeKind kind, const char* meshName,
+                                     float scaleFactor, const Effect& effect)
 {
     const Mesh* mesh = m_resources.GetMesh(meshName);
     const bool onScreen = kind == DebugShapeKind::ScreenBox;
@@ -110,7 +110,8 @@ void DebugLineRenderPass::DrawShapes(DebugDraw& set, DebugShapeKind kind, const 
         Vector4 position = shape.position;
         if (onScreen)
             position = {(shape.position.x / static_cast<float>(m_view.windowWidth) - 0.5f) * 2.0f,
-                        (shape.position.y / static_cast<float>(m_view.windowHeight) - 0.5f) * -2.0f, 0.0f, 1.0f};
+                        (shape.position.y / static_cast<float>(m_view.windowHeight) - 0.5f) * -2.0f, 0.0f,
+                        1.0f};
         const Matrix4 world = Matrix4::Translation(position) * Matrix4::Scale(shape.scale * scaleFactor);
         effect.SetMatrix(EffectParam::WorldMat, world);
         effect.SetVector(EffectParam::GColor, shape.colour);

@@ -17,24 +17,25 @@ struct ViewState;
 /// "debug_cam".
 class DebugLineRenderPass final : public RenderPass
 {
-public:
+  public:
     /// Lines drawn by one draw call.
     static constexpr uint32_t kLinesPerBatch = 256;
 
-    DebugLineRenderPass(RenderDevice& device, ResourceTables& resources, const ViewState& view, DebugDraw& world,
-                        DebugDraw& screen);
+    DebugLineRenderPass(RenderDevice& device, ResourceTables& resources, const ViewState& view,
+                        DebugDraw& world, DebugDraw& screen);
 
     /// Draws both sets; the list is not used.
     void DrawLate(const std::vector<MeshRenderer*>& renderers) override;
     /// Nothing: debug shapes go over the particles.
     void DrawEarly(const std::list<MeshRenderer*>& renderers) override;
 
-private:
+  private:
     void DrawSet(DebugDraw& set, VertexBuffer& lines, const Effect& lineEffect);
     void DrawLines(const DebugDraw& set, VertexBuffer& lines, const Effect& effect);
     void DrawSolids(DebugDraw& set);
     void DrawScreenBoxes(DebugDraw& set);
-    void DrawShapes(DebugDraw& set, DebugShapeKind kind, const char* meshName, float scaleFactor, const Effect& effect);
+    void DrawShapes(DebugDraw& set, DebugShapeKind kind, const char* meshName, float scaleFactor,
+                    const Effect& effect);
 
     RenderDevice& m_device;
     ResourceTables& m_resources;

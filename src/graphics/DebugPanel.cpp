@@ -35,13 +35,20 @@ bool EditValue(const char* label, TweakType type, void* value, const std::vector
 {
     switch (type)
     {
-    case TweakType::Bool: return ImGui::Checkbox(label, static_cast<bool*>(value));
-    case TweakType::Int: return ImGui::InputInt(label, static_cast<int*>(value));
-    case TweakType::UInt: return ImGui::InputScalar(label, ImGuiDataType_U32, value);
-    case TweakType::Float: return ImGui::DragFloat(label, static_cast<float*>(value), 0.05f);
-    case TweakType::Vector3: return ImGui::DragFloat3(label, static_cast<float*>(value), 0.05f);
-    case TweakType::Vector4: return ImGui::DragFloat4(label, static_cast<float*>(value), 0.05f);
-    case TweakType::Color4: return ImGui::ColorEdit4(label, static_cast<float*>(value));
+    case TweakType::Bool:
+        return ImGui::Checkbox(label, static_cast<bool*>(value));
+    case TweakType::Int:
+        return ImGui::InputInt(label, static_cast<int*>(value));
+    case TweakType::UInt:
+        return ImGui::InputScalar(label, ImGuiDataType_U32, value);
+    case TweakType::Float:
+        return ImGui::DragFloat(label, static_cast<float*>(value), 0.05f);
+    case TweakType::Vector3:
+        return ImGui::DragFloat3(label, static_cast<float*>(value), 0.05f);
+    case TweakType::Vector4:
+        return ImGui::DragFloat4(label, static_cast<float*>(value), 0.05f);
+    case TweakType::Color4:
+        return ImGui::ColorEdit4(label, static_cast<float*>(value));
     case TweakType::String:
         text = *static_cast<std::string*>(value);
         if (!ImGui::InputText(label, &text))
@@ -112,7 +119,8 @@ bool DebugPanel::ProcessEvent(const SDL_Event& event)
     if (!m_visible)
         return false;
     const ImGuiIO& io = ImGui::GetIO();
-    return (IsMouseEvent(event.type) && io.WantCaptureMouse) || (IsKeyboardEvent(event.type) && io.WantCaptureKeyboard);
+    return (IsMouseEvent(event.type) && io.WantCaptureMouse) ||
+           (IsKeyboardEvent(event.type) && io.WantCaptureKeyboard);
 }
 
 void DebugPanel::Draw(TweakBar& bar)
@@ -185,8 +193,11 @@ void DebugPanel::DrawEntry(const TweakEntry& entry)
         EditValue(label, entry.type, entry.data, entry.enumNames, m_editText);
         ImGui::EndDisabled();
         return;
-    case TweakAccess::ReadWrite: EditValue(label, entry.type, entry.data, entry.enumNames, m_editText); return;
-    case TweakAccess::Callback: break;
+    case TweakAccess::ReadWrite:
+        EditValue(label, entry.type, entry.data, entry.enumNames, m_editText);
+        return;
+    case TweakAccess::Callback:
+        break;
     }
     // Callback values go through a scratch copy: read with the getter, written with the setter.
     alignas(16) unsigned char scratch[64] = {};

@@ -11,7 +11,7 @@ union SDL_Event;
 /// objects; picking one fills the bar with its components' fields.
 class DebugPanel
 {
-public:
+  public:
     DebugPanel() = default;
     ~DebugPanel();
     DebugPanel(const DebugPanel&) = delete;
@@ -26,7 +26,7 @@ public:
     /// Draws the panel over the frame, if there is anything to show.
     void Draw(TweakBar& bar);
 
-private:
+  private:
     void DrawBar(TweakBar& bar);
     void DrawInspector();
     void DrawEntry(const TweakEntry& entry);
@@ -34,7 +34,7 @@ private:
     void FillFromSelection(TweakBar& bar);
 
     bool m_running = false;
-    bool m_visible = false; ///< whether the last frame showed a window that may take input
+    bool m_visible = false;    ///< whether the last frame showed a window that may take input
     unsigned m_selectedId = 0; ///< 0: no object picked
     std::string m_editText;
 };

@@ -29,8 +29,8 @@ bool Effect::Load(RenderDevice& device, const std::string& path, std::string& er
         return false;
     }
     const std::string folder = std::filesystem::path(path).parent_path().string();
-    const EffectSource source =
-        ParseEffectSource(*text, [&folder](const std::string& name) { return ReadText(folder + "/" + name); });
+    const EffectSource source = ParseEffectSource(*text, [&folder](const std::string& name)
+                                                  { return ReadText(folder + "/" + name); });
     for (const std::string& problem : source.errors)
         error += problem + "\n";
     m_pass = source.pass;

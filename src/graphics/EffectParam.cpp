@@ -3,8 +3,9 @@
 namespace
 {
 constexpr const char* kNames[kEffectParamCount] = {
-    "projMat", "viewMat", "worldMat",    "tileAmountX", "tileAmountY", "lightDir", "camSpacePos", "tex0",          "diffuseTexture",
-    "normalTexture", "specular", "gColor", "ZenableMode", "mode", "u_limit", "v_limit", "viewportHeight",
+    "projMat",     "viewMat", "worldMat",       "tileAmountX",   "tileAmountY",    "lightDir",
+    "camSpacePos", "tex0",    "diffuseTexture", "normalTexture", "specular",       "gColor",
+    "ZenableMode", "mode",    "u_limit",        "v_limit",       "viewportHeight",
 };
 } // namespace
 

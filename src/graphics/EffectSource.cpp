@@ -32,7 +32,9 @@ bool ApplyPassLine(const std::string& key, const std::string& value, PassState& 
     {
         const bool known = value == "none" || value == "alpha" || value == "additive";
         if (known)
-            pass.blend = value == "none" ? BlendMode::None : value == "alpha" ? BlendMode::Alpha : BlendMode::Additive;
+            pass.blend = value == "none"    ? BlendMode::None
+                         : value == "alpha" ? BlendMode::Alpha
+                                            : BlendMode::Additive;
         return known;
     }
     if (key == "cull")
@@ -60,11 +62,12 @@ std::optional<std::string> IncludeName(const std::string& line)
     return quoted.substr(1, quoted.size() - 2);
 }
 
-std::string Expand(const std::string& text, int sourceNumber, int depth, const IncludeReader& read, Expansion& state);
+std::string Expand(const std::string& text, int sourceNumber, int depth, const IncludeReader& read,
+                   Expansion& state);
 
 // Each included file gets its own source-string number so compile errors point into it.
-void AppendInclude(const std::string& name, int lineNumber, int sourceNumber, int depth, const IncludeReader& read,
-                   Expansion& state, std::string& out)
+void AppendInclude(const std::string& name, int lineNumber, int sourceNumber, int depth,
+                   const IncludeReader& read, Expansion& state, std::string& out)
 {
     const std::optional<std::string> included =
         depth < kMaxIncludeDepth && !name.empty() ? read(name) : std::nullopt;
@@ -80,7 +83,8 @@ void AppendInclude(const std::string& name, int lineNumber, int sourceNumber, in
     out += "#line " + std::to_string(lineNumber + 1) + ' ' + std::to_string(sourceNumber) + '\n';
 }
 
-std::string Expand(const std::string& text, int sourceNumber, int depth, const IncludeReader& read, Expansion& state)
+std::string Expand(const std::string& text, int sourceNumber, int depth, const IncludeReader& read,
+                   Expansion& state)
 {
     std::istringstream lines(text);
     std::string line, out;
@@ -92,8 +96,8 @@ std::string Expand(const std::string& text, int sourceNumber, int depth, const I
         if (first == "#pass")
         {
             if (!ApplyPassLine(key, value, state.pass))
-                state.errors.push_back("line " + std::to_string(number) + ": unknown pass state '" + key + ' ' +
-                                       value + "'");
+                state.errors.push_back("line " + std::to_string(number) + ": unknown pass state '" + key +
+                                       ' ' + value + "'");
             out += '\n'; // keeps the line numbers of compile errors right
         }
         else if (const std::optional<std::string> name = IncludeName(line))

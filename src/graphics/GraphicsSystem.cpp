@@ -72,7 +72,8 @@ void GraphicsSystem::Init()
     }
     m_debugPanel = std::make_unique<DebugPanel>();
     if (m_debugPanel->Init())
-        window.SetEventFilter([panel = m_debugPanel.get()](const SDL_Event& event) { return panel->ProcessEvent(event); });
+        window.SetEventFilter([panel = m_debugPanel.get()](const SDL_Event& event)
+                              { return panel->ProcessEvent(event); });
     m_resources.LoadAllEffects(*m_device, [this](const std::string& text) { ReportEffectError(text); });
     m_resources.LoadAllMeshes(*m_device);
     CreatePasses();
@@ -102,10 +103,10 @@ bool GraphicsSystem::CreateDevice()
 
 void GraphicsSystem::CreatePasses()
 {
-    m_passes.push_back(
-        std::make_unique<ObjectRenderPass>(*m_device, m_resources, m_viewState, m_resources.GetMaterial("default")));
-    m_passes.push_back(
-        std::make_unique<DebugLineRenderPass>(*m_device, m_resources, m_viewState, m_worldShapes, m_screenShapes));
+    m_passes.push_back(std::make_unique<ObjectRenderPass>(*m_device, m_resources, m_viewState,
+                                                          m_resources.GetMaterial("default")));
+    m_passes.push_back(std::make_unique<DebugLineRenderPass>(*m_device, m_resources, m_viewState,
+                                                             m_worldShapes, m_screenShapes));
     m_hudPass = std::make_unique<HudPass>(*m_device, m_resources);
 }
 
@@ -181,8 +182,8 @@ void GraphicsSystem::Update()
         m_huds[i]->Update();
 }
 
-void GraphicsSystem::DrawHud(float x, float y, float w, float h, const std::string& texture, const Vector4& extra,
-                             bool onTop, bool background)
+void GraphicsSystem::DrawHud(float x, float y, float w, float h, const std::string& texture,
+                             const Vector4& extra, bool onTop, bool background)
 {
     const int layer = background ? kHudBackground : (onTop ? kHudTop : kHudForeground);
     m_hudLayers[layer].push_back({x, y, w, h, texture, extra, 0});
@@ -194,8 +195,8 @@ void GraphicsSystem::PrintToScreen(const std::string& text, float x, float y, co
     m_screenTexts.push_back({text, x, y, size, colour});
 }
 
-void GraphicsSystem::DrawBox(const Vector4& position, const Vector4& scale, const Vector4& colour, bool depthTest,
-                             bool screen, const Vector4& second)
+void GraphicsSystem::DrawBox(const Vector4& position, const Vector4& scale, const Vector4& colour,
+                             bool depthTest, bool screen, const Vector4& second)
 {
     DebugDraw& set = screen ? m_screenShapes : m_worldShapes;
     const DebugShapeKind kind = screen ? DebugShapeKind::ScreenBox : DebugShapeKind::Box;
@@ -206,7 +207,11 @@ void GraphicsSystem::DrawSphere(const Vector4& centre, float radius, const Vecto
                                 bool screen, const Vector4& second)
 {
     DebugDraw& set = screen ? m_screenShapes : m_worldShapes;
-    set.Add({DebugShapeKind::Sphere, centre, {radius, radius, radius, 0.0f}, colour, static_cast<uint8_t>(depthTest),
+    set.Add({DebugShapeKind::Sphere,
+             centre,
+             {radius, radius, radius, 0.0f},
+             colour,
+             static_cast<uint8_t>(depthTest),
              second});
 }
 
@@ -255,8 +260,8 @@ void GraphicsSystem::UpdateProjection()
 {
     // The aspect is the whole window's, also for the quarters of split screen.
     const float aspect = static_cast<float>(m_width) / static_cast<float>(m_height);
-    const Matrix4 projection = ViewMatrices::PerspectiveFovRH(ViewMatrices::kFieldOfView, aspect,
-                                                              ViewMatrices::kNearPlane, ViewMatrices::kFarPlane);
+    const Matrix4 projection = ViewMatrices::PerspectiveFovRH(
+        ViewMatrices::kFieldOfView, aspect, ViewMatrices::kNearPlane, ViewMatrices::kFarPlane);
     m_matrices[kProjectionMatrix].back() = projection;
     const bool remap = m_device && !m_device->HasZeroToOneDepth();
     m_viewState.projection = remap ? ViewMatrices::DepthMinusOneToOne(projection) : projection;
@@ -266,17 +271,18 @@ void GraphicsSystem::SetPlayerViewport(int index, int count)
 {
     m_currentViewport = index;
     if (const std::optional<ViewportRect> rect = PlayerViewportRect(index, count, m_width, m_height))
-        SetViewportRect(static_cast<float>(rect->x), static_cast<float>(rect->y), static_cast<float>(rect->width),
-                        static_cast<float>(rect->height));
+        SetViewportRect(static_cast<float>(rect->x), static_cast<float>(rect->y),
+                        static_cast<float>(rect->width), static_cast<float>(rect->height));
 }
 
 void GraphicsSystem::SetViewportRect(float x, float y, float w, float h)
 {
-    const ViewportRect rect{static_cast<int>(x), static_cast<int>(y), static_cast<int>(w), static_cast<int>(h)};
+    const ViewportRect rect{static_cast<int>(x), static_cast<int>(y), static_cast<int>(w),
+                            static_cast<int>(h)};
     if (m_device)
         m_device->SetViewport(rect, m_height);
-    m_viewportRect = {static_cast<float>(rect.x), static_cast<float>(rect.y), static_cast<float>(rect.x + rect.width),
-                      static_cast<float>(rect.y + rect.height)};
+    m_viewportRect = {static_cast<float>(rect.x), static_cast<float>(rect.y),
+                      static_cast<float>(rect.x + rect.width), static_cast<float>(rect.y + rect.height)};
 }
 
 Matrix4 GraphicsSystem::GetMatrix(int type) const
@@ -373,7 +379,8 @@ void GraphicsSystem::EndFrame()
     }
     if (m_captureRequested)
     {
-        m_capture = {static_cast<int>(m_width), static_cast<int>(m_height), m_device->ReadPixels(m_width, m_height)};
+        m_capture = {static_cast<int>(m_width), static_cast<int>(m_height),
+                     m_device->ReadPixels(m_width, m_height)};
         m_captureRequested = false;
     }
     m_lastDrawCalls = m_device->DrawCalls();

@@ -33,7 +33,8 @@ class RenderPass;
 /// (headless runs and tests) it keeps its registries, queues and texture names and draws nothing.
 class GraphicsSystem final : public System
 {
-public:
+  public:
+    /// The single instance, created on first use.
     static GraphicsSystem& Instance();
 
     ~GraphicsSystem() override;
@@ -55,31 +56,42 @@ public:
     void AddCamera(Camera* camera);
     /// Unregisters a camera; the default camera takes over if it was the active one.
     void RemoveCamera(Camera* camera);
+    /// The registered cameras, in registration order (after swap removals).
     const std::vector<Camera*>& Cameras() const { return m_cameras; }
+    /// The system's own camera, used when no other is active.
     Camera* GetDefaultCamera() const { return m_defaultCamera.get(); }
     /// Registers a HUD component, updated (and so drawn) each frame.
     void AddHud(Component* hud);
+    /// Unregisters a HUD component; the last one takes its place.
     void RemoveHud(Component* hud);
+    /// The registered HUD components.
     const std::vector<Component*>& Huds() const { return m_huds; }
     /// Appends a mesh renderer to the draw list.
     void AddMeshRenderer(MeshRenderer* renderer);
     /// Unlinks the first entry of `renderer` from the draw list.
     void RemoveMeshRenderer(MeshRenderer* renderer);
+    /// The mesh renderers in drawing order.
     const std::list<MeshRenderer*>& MeshRenderers() const { return m_meshRenderers; }
     /// One viewport per player camera when on, one full-window view when off.
     void SetSplitScreen(bool on) { m_splitScreen = on; }
+    /// Whether each player camera gets its own viewport.
     bool IsSplitScreen() const { return m_splitScreen; }
 
     /// Queues a HUD quad: into the background layer, else the top layer, else the foreground one.
-    void DrawHud(float x, float y, float w, float h, const std::string& texture, const Vector4& extra, bool onTop,
-                 bool background);
-    const std::vector<HudSprite>& HudSprites(int layer) const { return m_hudLayers[static_cast<size_t>(layer)]; }
+    void DrawHud(float x, float y, float w, float h, const std::string& texture, const Vector4& extra,
+                 bool onTop, bool background);
+    /// The sprites queued this frame in layer `layer` (kHudBackground, kHudForeground, kHudTop).
+    const std::vector<HudSprite>& HudSprites(int layer) const
+    {
+        return m_hudLayers[static_cast<size_t>(layer)];
+    }
     static constexpr int kHudBackground = 0;
     static constexpr int kHudForeground = 1;
     static constexpr int kHudTop = 2;
 
     /// Queues a text for this frame; x and y in window fractions, size.x the font size.
     void PrintToScreen(const std::string& text, float x, float y, const Vector4& size, const Vector4& colour);
+    /// The texts queued this frame, for the text system.
     const std::vector<ScreenText>& ScreenTexts() const { return m_screenTexts; }
 
     /// Queues a debug box of half size `scale` (a screen box in pixels with `screen`).
@@ -97,15 +109,20 @@ public:
 
     /// The camera of the single full-window view; null for none.
     void SetActiveCamera(Camera* camera) { m_activeCamera = camera; }
+    /// The camera of the single full-window view.
     Camera* GetActiveCamera() const { return m_activeCamera; }
 
+    /// Whether the game is (or will start) full screen.
     bool IsFullscreen() const { return m_fullscreen; }
     /// Switches between the desktop-sized full screen and the 1280 x 720 window.
     void SetFullscreen(bool fullscreen);
+    /// Switches between full screen and the window (F11).
     void ToggleFullscreen() { SetFullscreen(!m_fullscreen); }
     /// A new client size from the window; 0 counts as 1, the current size changes nothing.
     void Resize(unsigned width, unsigned height);
+    /// Width of what is drawn into, in pixels.
     unsigned GetWindowWidth() const { return m_width; }
+    /// Height of what is drawn into, in pixels.
     unsigned GetWindowHeight() const { return m_height; }
 
     /// Sets the view of player `index` of `count` (see PlayerViewportRect); other combinations
@@ -123,11 +140,14 @@ public:
     static constexpr int kWorldMatrix = 0;
     static constexpr int kViewMatrix = 1;
     static constexpr int kProjectionMatrix = 2;
+    /// The colour every frame starts from (r, g, b, a).
     void SetClearColor(const Vector4& colour) { m_clearColor = colour; }
+    /// The colour every frame starts from.
     const Vector4& GetClearColor() const { return m_clearColor; }
 
     /// Lists the texture files of res/textures/.
     void LoadTextureNames();
+    /// The texture files listed by LoadTextureNames, without extensions.
     const std::vector<std::string>& TextureNames() const { return m_resources.TextureNames(); }
     /// Loads one texture by file name now (decoded and uploaded on this thread).
     void LoadTexture(const std::string& fileName);
@@ -145,8 +165,10 @@ public:
     Mesh* GetMesh(const std::string& name) const { return m_resources.GetMesh(name); }
     /// The material `name` ("default"), or null.
     Material* GetMaterial(const std::string& name) const { return m_resources.GetMaterial(name); }
+    /// The resource tables themselves.
     ResourceTables& Resources() { return m_resources; }
 
+    /// Whether there is an OpenGL device to draw with.
     bool HasDevice() const { return m_device != nullptr; }
     /// The device for code that draws through the graphics layer (particles, text); null headless.
     RenderDevice* GetDevice() const { return m_device.get(); }
@@ -161,7 +183,7 @@ public:
     /// The debug panel's contents: components add their fields with AddToTweakBar.
     TweakBar& GetTweakBar() { return m_tweakBar; }
 
-private:
+  private:
     GraphicsSystem();
 
     bool CreateDevice();

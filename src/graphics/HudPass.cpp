@@ -16,7 +16,8 @@ HudPass::HudPass(RenderDevice& device, ResourceTables& resources) : m_device(dev
 Matrix4 HudPass::SpriteWorld(const HudSprite& sprite)
 {
     const Matrix4 scale = Matrix4::Scale({2.0f * sprite.w, 2.0f * sprite.h, 0.0f, 0.0f});
-    const Matrix4 move = Matrix4::Translation({(sprite.x - 0.5f) * 2.0f, (sprite.y - 0.5f) * -2.0f, kHudDepth, 0.0f});
+    const Matrix4 move =
+        Matrix4::Translation({(sprite.x - 0.5f) * 2.0f, (sprite.y - 0.5f) * -2.0f, kHudDepth, 0.0f});
     return move * scale;
 }
 

@@ -16,7 +16,8 @@ class ResourceTables;
 /// textured with the queue's material or flat-coloured with "debug_cam".
 class HudPass
 {
-public:
+  public:
+    /// Draws with `device` and the meshes, materials and textures of `resources`.
     HudPass(RenderDevice& device, ResourceTables& resources);
 
     /// Draws `sprites` in order; textured ones with the material `materialName`.
@@ -27,7 +28,7 @@ public:
     /// ("u_limit", "v_limit"): extra.y and extra.z when extra.x < −0.0001, otherwise (1, 1).
     static std::pair<float, float> SpriteLimits(const HudSprite& sprite);
 
-private:
+  private:
     void DrawSprite(const HudSprite& sprite, Material& textured);
 
     RenderDevice& m_device;

@@ -30,7 +30,8 @@ DecodedImage HalfSize(const DecodedImage& image)
     half.width = std::max(1, image.width / 2);
     half.height = std::max(1, image.height / 2);
     half.rgba.resize(static_cast<size_t>(half.width) * half.height * 4);
-    auto at = [&image](int x, int y, int c) {
+    auto at = [&image](int x, int y, int c)
+    {
         x = std::min(x, image.width - 1);
         y = std::min(y, image.height - 1);
         return static_cast<unsigned>(image.rgba[(static_cast<size_t>(y) * image.width + x) * 4 + c]);
@@ -41,7 +42,8 @@ DecodedImage HalfSize(const DecodedImage& image)
             {
                 const unsigned sum = at(2 * x, 2 * y, c) + at(2 * x + 1, 2 * y, c) + at(2 * x, 2 * y + 1, c) +
                                      at(2 * x + 1, 2 * y + 1, c);
-                half.rgba[(static_cast<size_t>(y) * half.width + x) * 4 + c] = static_cast<unsigned char>((sum + 2) / 4);
+                half.rgba[(static_cast<size_t>(y) * half.width + x) * 4 + c] =
+                    static_cast<unsigned char>((sum + 2) / 4);
             }
     return half;
 }
@@ -63,7 +65,8 @@ bool WritePngFile(const std::string& path, const DecodedImage& image, int channe
     if (image.IsEmpty() || (channels != 3 && channels != 4))
         return false;
     if (channels == 4)
-        return stbi_write_png(path.c_str(), image.width, image.height, 4, image.rgba.data(), image.width * 4) != 0;
+        return stbi_write_png(path.c_str(), image.width, image.height, 4, image.rgba.data(),
+                              image.width * 4) != 0;
     std::vector<unsigned char> rgb;
     rgb.reserve(image.rgba.size() / 4 * 3);
     for (size_t i = 0; i < image.rgba.size(); i += 4)

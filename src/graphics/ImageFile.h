@@ -10,6 +10,7 @@ struct DecodedImage
     int height = 0;
     std::vector<unsigned char> rgba;
 
+    /// Whether there are no pixels.
     bool IsEmpty() const { return width <= 0 || height <= 0 || rgba.empty(); }
 };
 

@@ -11,16 +11,21 @@ struct EffectEntry;
 /// time the material is begun. Properties are not owned; one may sit in several materials.
 class Material
 {
-public:
+  public:
+    /// The material's name: its effect file's name without ".fx".
     const std::string& GetName() const { return m_name; }
+    /// Renames the material.
     void SetName(const std::string& name) { m_name = name; }
+    /// The effect-table row the material draws with.
     EffectEntry* GetEffectEntry() const { return m_entry; }
+    /// Points the material at an effect-table row.
     void SetEffectEntry(EffectEntry* entry) { m_entry = entry; }
     /// The effect, or null when it is missing or did not compile.
     const Effect* GetEffect() const;
 
     /// Appends `property` unless it is already in the list.
     void AddProperty(MaterialProperty* property);
+    /// The properties applied at Begin, in order.
     const std::vector<MaterialProperty*>& GetProperties() const { return m_properties; }
 
     /// Starts drawing: the effect's program and pass states, then every property in order.
@@ -28,7 +33,7 @@ public:
     /// Ends drawing: Unapply of every property in order.
     void End() const;
 
-private:
+  private:
     std::string m_name = "default";
     EffectEntry* m_entry = nullptr;
     std::vector<MaterialProperty*> m_properties;

@@ -5,7 +5,7 @@ class Effect;
 /// A value a Material hands to its effect each time it is begun.
 class MaterialProperty
 {
-public:
+  public:
     virtual ~MaterialProperty() = default;
     /// Sets the value on `effect`.
     virtual void Apply(const Effect& effect) = 0;

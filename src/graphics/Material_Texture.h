@@ -11,7 +11,7 @@ class Texture;
 /// properties for every mesh it draws.
 class Material_Texture final : public MaterialProperty
 {
-public:
+  public:
     /// Binds the texture (none when null) to the named parameter.
     void Apply(const Effect& effect) override;
 
@@ -21,10 +21,12 @@ public:
     void SetName(EffectParam param);
     /// The parameter's name, "default" until one is set.
     const std::string& GetName() const { return m_name; }
+    /// The texture to hand over; null binds none.
     void SetTexture(const Texture* texture) { m_texture = texture; }
+    /// The texture handed over at Apply.
     const Texture* GetTexture() const { return m_texture; }
 
-private:
+  private:
     std::string m_name = "default";
     EffectParam m_param = EffectParam::Count; ///< Count: a name outside the engine's list
     const Texture* m_texture = nullptr;

@@ -27,7 +27,8 @@ Vector4 BoundingSphere(const TbmMesh& mesh)
             high[a] = std::max(high[a], p[a]);
         }
     }
-    const Vector4 centre{(low[0] + high[0]) * 0.5f, (low[1] + high[1]) * 0.5f, (low[2] + high[2]) * 0.5f, 1.0f};
+    const Vector4 centre{(low[0] + high[0]) * 0.5f, (low[1] + high[1]) * 0.5f, (low[2] + high[2]) * 0.5f,
+                         1.0f};
     float radius = 0.0f;
     for (uint32_t i = 0; i < mesh.vertexCount; ++i)
     {
@@ -56,10 +57,11 @@ void Mesh::Load(RenderDevice& device, const std::string& path)
         return;
     }
     const uint32_t primitives = tbm->vertexCount / 3;
-    if (primitives > 0 &&
-        !m_buffer.Create(device, *FindVertexLayout(tbm->vertexType), tbm->vertices.data(), tbm->vertexCount, false))
+    if (primitives > 0 && !m_buffer.Create(device, *FindVertexLayout(tbm->vertexType), tbm->vertices.data(),
+                                           tbm->vertexCount, false))
     {
-        std::printf("bad mesh file: %s (the device refused its %u vertices)\n", path.c_str(), tbm->vertexCount);
+        std::printf("bad mesh file: %s (the device refused its %u vertices)\n", path.c_str(),
+                    tbm->vertexCount);
         return;
     }
     m_vertexCount = tbm->vertexCount;

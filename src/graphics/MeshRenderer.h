@@ -12,7 +12,7 @@ class Mesh;
 /// at draw time, so a changed name shows from the next frame.
 class MeshRenderer final : public Component
 {
-public:
+  public:
     /// Defaults throughout, with the "default" material resolved at once.
     MeshRenderer();
     ~MeshRenderer() override;
@@ -28,34 +28,48 @@ public:
     /// it the archetype's (visibility, mesh, shader, textures).
     void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
 
+    /// Whether the object pass draws it.
     bool IsVisible() const { return m_visible; }
+    /// Shows or hides it.
     void SetVisible(bool visible) { m_visible = visible; }
+    /// Shows it if hidden, hides it if shown.
     void ToggleVisible() { m_visible = !m_visible; }
     /// The loaded mesh, or null when its name is unknown (the renderer is then skipped).
     Mesh* GetMesh() const { return m_mesh; }
     /// The material, or null when the shader name is unknown (the renderer is then skipped).
     Material* GetMaterial() const { return m_material; }
+    /// The mesh's file name.
     const std::string& GetMeshName() const { return m_meshName; }
     /// Changes the mesh by name (null when not loaded).
     void SetMeshName(const std::string& name);
+    /// The material's name.
     const std::string& GetShaderName() const { return m_shaderName; }
     /// Changes the material by shader name (null when unknown).
     void SetShaderName(const std::string& name);
+    /// The diffuse texture's name.
     const std::string& GetTextureName() const { return m_textureName; }
+    /// Changes the diffuse texture from the next frame.
     void SetTextureName(const std::string& name) { m_textureName = name; }
+    /// The normal map's name.
     const std::string& GetNormalTextureName() const { return m_normalTextureName; }
+    /// Changes the normal map from the next frame.
     void SetNormalTextureName(const std::string& name) { m_normalTextureName = name; }
+    /// The specular map's name.
     const std::string& GetSpecTextureName() const { return m_specTextureName; }
+    /// Changes the specular map from the next frame.
     void SetSpecTextureName(const std::string& name) { m_specTextureName = name; }
+    /// Texture repeats across u ("tileAmountX").
     float GetTileX() const { return m_tileX; }
+    /// Texture repeats across v ("tileAmountY").
     float GetTileY() const { return m_tileY; }
+    /// Sets both tiling factors.
     void SetTile(float x, float y)
     {
         m_tileX = x;
         m_tileY = y;
     }
 
-private:
+  private:
     std::string m_meshName = "default";
     std::string m_textureName = "default";
     std::string m_normalTextureName = "normal";

@@ -23,9 +23,12 @@ GLenum GlPrimitive(Primitive primitive)
 {
     switch (primitive)
     {
-    case Primitive::Lines: return GL_LINES;
-    case Primitive::Points: return GL_POINTS;
-    case Primitive::Triangles: break;
+    case Primitive::Lines:
+        return GL_LINES;
+    case Primitive::Points:
+        return GL_POINTS;
+    case Primitive::Triangles:
+        break;
     }
     return GL_TRIANGLES;
 }

@@ -21,7 +21,7 @@ enum class Primitive : uint8_t
 /// so that repeated binds cost nothing, and counts draw calls.
 class RenderDevice
 {
-public:
+  public:
     /// Checks the current context (OpenGL 3.3 or later) and sets the fixed states; false with
     /// the reason in `error` otherwise.
     bool Init(std::string& error);
@@ -70,9 +70,10 @@ public:
 
     /// Draw calls since the last reset.
     unsigned DrawCalls() const { return m_drawCalls; }
+    /// Starts counting draw calls from zero.
     void ResetDrawCalls() { m_drawCalls = 0; }
 
-private:
+  private:
     static inline bool s_contextAlive = false;
     bool m_zeroToOneDepth = false;
     float m_maxAnisotropy = 1.0f;

@@ -12,14 +12,14 @@ class MeshRenderer;
 /// then the particles, then DrawLate of every pass.
 class RenderPass
 {
-public:
+  public:
     virtual ~RenderPass() = default;
     /// The drawing after the particles, given a list of renderers the system keeps empty.
     virtual void DrawLate(const std::vector<MeshRenderer*>& renderers) = 0;
     /// The drawing before the particles, given every registered mesh renderer.
     virtual void DrawEarly(const std::list<MeshRenderer*>& renderers) = 0;
 
-protected:
+  protected:
     /// The pass's texture properties (first, second, third), shared by the materials it draws.
     Material_Texture m_textures[3];
     /// The materials the pass was made with.

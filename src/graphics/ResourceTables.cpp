@@ -23,8 +23,7 @@ std::string WithoutExtension(const std::string& fileName)
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
 }
 
-template <typename T>
-T* Find(const std::map<std::string, std::unique_ptr<T>>& table, const std::string& key)
+template <typename T> T* Find(const std::map<std::string, std::unique_ptr<T>>& table, const std::string& key)
 {
     auto found = table.find(key);
     return found == table.end() ? nullptr : found->second.get();
@@ -55,7 +54,8 @@ Mesh* ResourceTables::GetMesh(const std::string& name) const
 
 std::vector<std::string> ResourceTables::EffectNames(std::vector<std::string> files)
 {
-    auto shared = std::find_if(files.begin(), files.end(), [](const std::string& f) { return f == "matrix.fx"; });
+    auto shared =
+        std::find_if(files.begin(), files.end(), [](const std::string& f) { return f == "matrix.fx"; });
     if (shared != files.end())
         files.erase(shared);
     return files;

@@ -18,7 +18,7 @@ class RenderDevice;
 /// material keys do not ("default"). Keys keep the case of their file names.
 class ResourceTables
 {
-public:
+  public:
     /// Receives the text of an effect that failed to compile.
     using ErrorReport = std::function<void(const std::string& text)>;
 
@@ -42,6 +42,7 @@ public:
 
     /// Lists the files of res/textures/ into the texture names, extensions removed.
     void LoadTextureNames();
+    /// The texture names listed by LoadTextureNames.
     const std::vector<std::string>& TextureNames() const { return m_textureNames; }
     /// The table key of a texture file: its name without extension.
     static std::string TextureKey(const std::string& fileName);
@@ -53,12 +54,13 @@ public:
     Texture* GetTexture(const std::string& name) const;
     /// The texture `name` exactly, or null.
     Texture* FindTexture(const std::string& name) const;
+    /// Entries in the texture table, loaded or empty.
     size_t TextureCount() const { return m_textures.size(); }
 
     /// Releases every device object; the entries stay, empty.
     void ReleaseDeviceObjects();
 
-private:
+  private:
     std::map<std::string, std::unique_ptr<Texture>> m_textures;
     std::map<std::string, std::unique_ptr<EffectEntry>> m_effects;
     std::map<std::string, std::unique_ptr<Material>> m_materials;

@@ -33,7 +33,8 @@ GLuint Compile(GLenum stage, const std::string& source, std::string& log)
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
     if (!ok)
     {
-        log += (stage == GL_VERTEX_SHADER ? "vertex stage:\n" : "fragment stage:\n") + InfoLog(shader, false) + "\n";
+        log += (stage == GL_VERTEX_SHADER ? "vertex stage:\n" : "fragment stage:\n") +
+               InfoLog(shader, false) + "\n";
         glDeleteShader(shader);
         return 0;
     }

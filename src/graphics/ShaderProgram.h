@@ -13,7 +13,7 @@ class RenderDevice;
 /// when the program is linked, in the order the driver lists them.
 class ShaderProgram
 {
-public:
+  public:
     /// Where a uniform lives; location -1 when the program has no such uniform.
     struct Uniform
     {
@@ -27,9 +27,11 @@ public:
     ShaderProgram& operator=(const ShaderProgram&) = delete;
 
     /// Compiles both stages and links them; false with the compiler's and linker's text in `log`.
-    bool Build(RenderDevice& device, const std::string& vertex, const std::string& fragment, std::string& log);
+    bool Build(RenderDevice& device, const std::string& vertex, const std::string& fragment,
+               std::string& log);
     /// Deletes the program.
     void Release();
+    /// The program object, 0 when not built.
     unsigned Id() const { return m_program; }
 
     /// The uniform called `name` (meant for load time; drawing uses resolved Uniforms).
@@ -40,13 +42,16 @@ public:
     // Setters act on the current program, which the caller has made current.
     /// Uploads a Matrix4 (rows in memory) so that the shader computes M * v.
     static void SetMatrix(int location, const Matrix4& matrix);
+    /// Sets a float uniform.
     static void SetFloat(int location, float value);
+    /// Sets a vec4 uniform.
     static void SetVector(int location, const Vector4& value);
+    /// Sets an int uniform (or a sampler's unit).
     static void SetInt(int location, int value);
     /// Binds a texture object (0 for none) to a texture unit.
     static void BindTexture(int unit, unsigned texture);
 
-private:
+  private:
     void ReadUniforms(RenderDevice& device);
 
     RenderDevice* m_device = nullptr;

@@ -40,8 +40,8 @@ std::optional<TbmMesh> ParseTbm(std::span<const unsigned char> bytes, std::strin
     const uint64_t size = static_cast<uint64_t>(mesh.vertexCount) * mesh.stride;
     if (size > bytes.size() - kTbmHeaderSize)
     {
-        error = std::to_string(mesh.vertexCount) + " vertices need " + std::to_string(size) + " bytes, the file has " +
-                std::to_string(bytes.size() - kTbmHeaderSize);
+        error = std::to_string(mesh.vertexCount) + " vertices need " + std::to_string(size) +
+                " bytes, the file has " + std::to_string(bytes.size() - kTbmHeaderSize);
         return std::nullopt;
     }
     mesh.vertices = bytes.subspan(kTbmHeaderSize, static_cast<std::size_t>(size));

@@ -17,8 +17,8 @@ bool Texture::Upload(const std::vector<DecodedImage>& levels, float anisotropy)
     // The mipmaps come ready-made: building them on the decoding threads keeps the main thread
     // drawing the loading screen.
     for (size_t level = 0; level < levels.size(); ++level)
-        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGBA8, levels[level].width, levels[level].height, 0,
-                     GL_RGBA, GL_UNSIGNED_BYTE, levels[level].rgba.data());
+        glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), GL_RGBA8, levels[level].width,
+                     levels[level].height, 0, GL_RGBA, GL_UNSIGNED_BYTE, levels[level].rgba.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, static_cast<GLint>(levels.size() - 1));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);

@@ -8,7 +8,7 @@ struct DecodedImage;
 /// its file could not be decoded). Sampled with repeat, trilinear and anisotropic filtering.
 class Texture
 {
-public:
+  public:
     Texture() = default;
     ~Texture() { Release(); }
     Texture(const Texture&) = delete;
@@ -21,13 +21,16 @@ public:
     /// Deletes the device texture; the entry stays, empty.
     void Release();
 
+    /// Whether an image was uploaded.
     bool IsLoaded() const { return m_texture != 0; }
     /// The device texture, 0 when empty.
     unsigned Id() const { return m_texture; }
+    /// Width of the top level in pixels, 0 when empty.
     int Width() const { return m_width; }
+    /// Height of the top level in pixels, 0 when empty.
     int Height() const { return m_height; }
 
-private:
+  private:
     unsigned m_texture = 0;
     int m_width = 0;
     int m_height = 0;

@@ -10,7 +10,7 @@
 /// wait here until the main thread takes and uploads them.
 class TextureDecoder
 {
-public:
+  public:
     /// One file to decode into the texture-table entry `key`.
     struct Job
     {
@@ -31,6 +31,7 @@ public:
 
     /// Replaces the jobs to run; main thread, before decoding starts.
     void SetJobs(std::vector<Job> jobs) { m_jobs = std::move(jobs); }
+    /// Files queued for decoding.
     size_t JobCount() const { return m_jobs.size(); }
     /// Decodes every job on up to `threads` threads (the calling one included) and returns when
     /// all are done. Results become available to TakeFinished as each one finishes.
@@ -38,7 +39,7 @@ public:
     /// The results finished since the last call; any thread.
     std::vector<Result> TakeFinished();
 
-private:
+  private:
     void DecodeFrom(size_t first, size_t step);
 
     std::vector<Job> m_jobs;

@@ -2,8 +2,8 @@
 
 #include <epoxy/gl.h>
 
-bool VertexBuffer::Create(RenderDevice& device, const VertexLayout& layout, const void* data, uint32_t capacity,
-                          bool dynamic)
+bool VertexBuffer::Create(RenderDevice& device, const VertexLayout& layout, const void* data,
+                          uint32_t capacity, bool dynamic)
 {
     Release();
     m_device = &device;
@@ -21,7 +21,8 @@ bool VertexBuffer::Create(RenderDevice& device, const VertexLayout& layout, cons
         const auto location = static_cast<GLuint>(i);
         glEnableVertexAttribArray(location);
         glVertexAttribPointer(location, static_cast<GLint>(element.floatCount), GL_FLOAT, GL_FALSE,
-                              static_cast<GLsizei>(m_stride), reinterpret_cast<const void*>(uintptr_t{element.offset}));
+                              static_cast<GLsizei>(m_stride),
+                              reinterpret_cast<const void*>(uintptr_t{element.offset}));
     }
     device.BindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);

@@ -9,7 +9,7 @@
 /// layout is attribute location i.
 class VertexBuffer
 {
-public:
+  public:
     VertexBuffer() = default;
     ~VertexBuffer() { Release(); }
     VertexBuffer(const VertexBuffer&) = delete;
@@ -17,7 +17,8 @@ public:
 
     /// Creates the buffer for `capacity` vertices of `layout`, filled from `data` when given.
     /// A dynamic buffer is refilled with Update every frame.
-    bool Create(RenderDevice& device, const VertexLayout& layout, const void* data, uint32_t capacity, bool dynamic);
+    bool Create(RenderDevice& device, const VertexLayout& layout, const void* data, uint32_t capacity,
+                bool dynamic);
     /// Overwrites the first `count` vertices (at most the capacity).
     void Update(const void* data, uint32_t count);
     /// Draws `count` vertices from `first`.
@@ -25,10 +26,12 @@ public:
     /// Deletes the device objects.
     void Release();
 
+    /// Whether the device objects exist.
     bool IsCreated() const { return m_vertexArray != 0; }
+    /// Vertices the buffer holds.
     uint32_t Capacity() const { return m_capacity; }
 
-private:
+  private:
     RenderDevice* m_device = nullptr;
     unsigned m_vertexArray = 0;
     unsigned m_buffer = 0;

@@ -8,7 +8,7 @@ constexpr VertexElement kColoredElements[] = {
 };
 
 constexpr VertexElement kModelElements[] = {
-    {0, 4, VertexUsage::Position, 0}, {16, 4, VertexUsage::Normal, 0},  {32, 4, VertexUsage::TexCoord, 0},
+    {0, 4, VertexUsage::Position, 0}, {16, 4, VertexUsage::Normal, 0},   {32, 4, VertexUsage::TexCoord, 0},
     {48, 4, VertexUsage::Tangent, 0}, {64, 4, VertexUsage::Binormal, 0}, {80, 4, VertexUsage::TexCoord, 1},
 };
 

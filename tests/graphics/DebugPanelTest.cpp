@@ -34,9 +34,11 @@ TEST_F(DebugPanelTest, EveryKindOfEntryDrawsOverTheFrame)
     bar.AddVarRW("name", TweakType::String, &name, group);
     bar.AddEnum("choice", &choice, {"one", "two"}, group);
     bar.AddVarRO("readOnly", TweakType::Float, &readOnly, group);
-    bar.AddVarCB("stored", TweakType::Float, [&](const void* v) { stored = *static_cast<const float*>(v); },
-                 [&](void* v) { *static_cast<float*>(v) = stored; }, group);
-    bar.AddButton("press", [&] { ++clicks; }, group);
+    bar.AddVarCB(
+        "stored", TweakType::Float, [&](const void* v) { stored = *static_cast<const float*>(v); },
+        [&](void* v) { *static_cast<float*>(v) = stored; }, group);
+    bar.AddButton(
+        "press", [&] { ++clicks; }, group);
     bar.AddSeparator("line", group);
     const DecodedImage withPanel = Frame();
     bar.Clear();

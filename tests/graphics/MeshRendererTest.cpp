@@ -1,6 +1,6 @@
 // The mesh renderer component without a device: fields from XML, clones and serialising.
-#include "graphics/GraphicsSystem.h"
 #include "graphics/MeshRenderer.h"
+#include "graphics/GraphicsSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,8 @@ TEST(MeshRenderer, ClonesKeepTheirOwnNamesAndVisibilityToggles)
 
 TEST(MeshRenderer, SerialisesTheInstanceOrTheArchetypeFields)
 {
-    auto renderer = Read("<string name=\"meshName\" value=\"ball.tbm\"/><string name=\"shaderName\" value=\"normalmap\"/>");
+    auto renderer = Read(
+        "<string name=\"meshName\" value=\"ball.tbm\"/><string name=\"shaderName\" value=\"normalmap\"/>");
     XmlFile file;
     XmlElement* root = file.CreateRoot("Components");
     renderer->Serialize(file, root, true);
@@ -63,10 +64,11 @@ TEST(MeshRenderer, SerialisesTheInstanceOrTheArchetypeFields)
     const XmlElement* first = root->FirstChildElement("MeshRenderer");
     for (const XmlElement* e = first->FirstChildElement(); e; e = e->NextSiblingElement())
         instance.push_back(XmlFile::FirstAttributeValue(e));
-    for (const XmlElement* e = first->NextSiblingElement()->FirstChildElement(); e; e = e->NextSiblingElement())
+    for (const XmlElement* e = first->NextSiblingElement()->FirstChildElement(); e;
+         e = e->NextSiblingElement())
         archetype.push_back(XmlFile::FirstAttributeValue(e));
-    EXPECT_EQ(instance, (std::vector<std::string>{"visible", "textureName", "normalTextureName", "specTextureName",
-                                                  "shaderName", "tileX", "tileY"}));
+    EXPECT_EQ(instance, (std::vector<std::string>{"visible", "textureName", "normalTextureName",
+                                                  "specTextureName", "shaderName", "tileX", "tileY"}));
     EXPECT_EQ(archetype, (std::vector<std::string>{"visible", "meshName", "shaderName", "textureName",
                                                    "normalTextureName", "specTextureName"}));
     // Read back, the archetype form gives the same renderer.

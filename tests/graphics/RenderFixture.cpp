@@ -72,7 +72,8 @@ DecodedImage RenderFixture::Frame()
 
 Pixel RenderFixture::At(const DecodedImage& image, int x, int y)
 {
-    const size_t at = (static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 4;
+    const size_t at =
+        (static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)) * 4;
     if (x < 0 || y < 0 || x >= image.width || y >= image.height || at + 3 >= image.rgba.size())
         return {};
     return {image.rgba[at], image.rgba[at + 1], image.rgba[at + 2], image.rgba[at + 3]};

@@ -25,7 +25,7 @@ struct Pixel
 /// where no OpenGL 3.3 driver exists.
 class RenderFixture : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -40,8 +40,8 @@ protected:
     static Pixel At(const DecodedImage& image, int x, int y);
     /// A game object with a Transform at `position` scaled by `scale` and, unless `mesh` is
     /// empty, a MeshRenderer; owned by the fixture, deleted before the device.
-    GameObject& AddObject(const Vector4& position, float scale, const std::string& mesh, const std::string& shader,
-                          const std::string& texture);
+    GameObject& AddObject(const Vector4& position, float scale, const std::string& mesh,
+                          const std::string& shader, const std::string& texture);
     /// The renderer of an object made by AddObject.
     static MeshRenderer& RendererOf(GameObject& object);
     /// Puts the system's default camera at `position` looking along `direction`.
@@ -58,7 +58,7 @@ bool IsColour(const Pixel& pixel, int r, int g, int b, int tolerance = 40);
 bool IsReddish(const Pixel& pixel);
 
 /// Starts the device, or skips the test where the machine has no OpenGL 3.3 driver.
-#define START_DEVICE_OR_SKIP()                                                                                     \
-    if (!StartDevice())                                                                                            \
-    GTEST_SKIP() << "no OpenGL 3.3 driver on SDL's offscreen video driver (Mesa's llvmpipe is enough): "           \
+#define START_DEVICE_OR_SKIP()                                                                               \
+    if (!StartDevice())                                                                                      \
+    GTEST_SKIP() << "no OpenGL 3.3 driver on SDL's offscreen video driver (Mesa's llvmpipe is enough): "     \
                     "rendering is not tested here"

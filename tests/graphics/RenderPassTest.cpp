@@ -15,7 +15,7 @@ constexpr int kCentreY = 360;
 
 class RenderPassTest : public RenderFixture
 {
-protected:
+  protected:
     void SetUp() override
     {
         RenderFixture::SetUp();
@@ -80,7 +80,8 @@ TEST_F(RenderPassTest, AnUnknownTextureDrawsWithTheDefaultOne)
 
 TEST_F(RenderPassTest, AnEffectThatFailsToCompileIsReportedAndItsObjectsSkipped)
 {
-    m_root.Write("res/shaders/broken.fx", "#pass cull none\n#include \"matrix.fx\"\nvoid main() { this is not GLSL }\n");
+    m_root.Write("res/shaders/broken.fx",
+                 "#pass cull none\n#include \"matrix.fx\"\nvoid main() { this is not GLSL }\n");
     std::string output;
     bool started = false;
     output = CaptureStdout([&] { started = StartDevice(); });
@@ -124,17 +125,21 @@ TEST_F(RenderPassTest, LinesGoInBatchesOf256AndSolidShapesInTheirColour)
 
 TEST_F(RenderPassTest, TheObjectWithId2FollowsTheCameraOfEachView)
 {
-    m_root.Write("res/archetype/marker.xml", "<Archetype name=\"Marker\"><Components><Transform/></Components></Archetype>");
-    m_root.Write("res/scene/follow.xml", "<Scene><Object archetype=\"Marker\"><uint name=\"objID\" value=\"2\"/>"
-                                         "</Object><Object archetype=\"Marker\"><uint name=\"objID\" value=\"3\"/>"
-                                         "</Object></Scene>");
+    m_root.Write("res/archetype/marker.xml",
+                 "<Archetype name=\"Marker\"><Components><Transform/></Components></Archetype>");
+    m_root.Write("res/scene/follow.xml",
+                 "<Scene><Object archetype=\"Marker\"><uint name=\"objID\" value=\"2\"/>"
+                 "</Object><Object archetype=\"Marker\"><uint name=\"objID\" value=\"3\"/>"
+                 "</Object></Scene>");
     START_DEVICE_OR_SKIP();
     Factory& factory = Factory::Instance();
     factory.Init();
     factory.LoadScene("follow", "");
     AimDefaultCamera({7, 8, 9, 1}, {0, 0, -1, 0});
     Frame();
-    EXPECT_EQ(factory.FindObject(2)->Get<Transform>(ComponentType::Transform)->GetPosition(), (Vector4{7, 8, 9, 1}));
-    EXPECT_EQ(factory.FindObject(3)->Get<Transform>(ComponentType::Transform)->GetPosition(), (Vector4{0, 0, 0, 1}));
+    EXPECT_EQ(factory.FindObject(2)->Get<Transform>(ComponentType::Transform)->GetPosition(),
+              (Vector4{7, 8, 9, 1}));
+    EXPECT_EQ(factory.FindObject(3)->Get<Transform>(ComponentType::Transform)->GetPosition(),
+              (Vector4{0, 0, 0, 1}));
     factory.DestroyAll();
 }

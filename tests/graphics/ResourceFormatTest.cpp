@@ -20,8 +20,9 @@ std::vector<unsigned char> ModelFile(uint32_t claimed, uint32_t stored)
     std::vector<ModelVertex> vertices(stored);
     for (uint32_t i = 0; i < stored; ++i)
         vertices[i].position[0] = static_cast<float>(i);
-    return EncodeTbm(1, claimed,
-                     {reinterpret_cast<const unsigned char*>(vertices.data()), vertices.size() * sizeof(ModelVertex)});
+    return EncodeTbm(
+        1, claimed,
+        {reinterpret_cast<const unsigned char*>(vertices.data()), vertices.size() * sizeof(ModelVertex)});
 }
 } // namespace
 
@@ -69,13 +70,17 @@ TEST(VertexLayout, TheThreeLayoutsHaveTheirStrides)
 
 TEST(EffectSource, SplitsStagesReadsPassStatesAndExpandsIncludes)
 {
-    const std::string text = "#pass depthWrite off\n#pass blend additive\n#pass cull none\n#pass fill wireframe\n"
-                             "#include \"matrix.fx\"\n#ifdef VERTEX\nvoid main() {}\n#endif\n";
+    const std::string text =
+        "#pass depthWrite off\n#pass blend additive\n#pass cull none\n#pass fill wireframe\n"
+        "#include \"matrix.fx\"\n#ifdef VERTEX\nvoid main() {}\n#endif\n";
     std::vector<std::string> asked;
-    const EffectSource source = ParseEffectSource(text, [&](const std::string& name) {
-        asked.push_back(name);
-        return std::optional<std::string>("uniform mat4 projMat;\n");
-    });
+    const EffectSource source =
+        ParseEffectSource(text,
+                          [&](const std::string& name)
+                          {
+                              asked.push_back(name);
+                              return std::optional<std::string>("uniform mat4 projMat;\n");
+                          });
     EXPECT_TRUE(source.errors.empty());
     EXPECT_EQ(asked, std::vector<std::string>{"matrix.fx"});
     EXPECT_EQ(source.pass, (PassState{true, false, BlendMode::Additive, CullMode::None, true}));

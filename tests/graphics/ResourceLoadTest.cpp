@@ -17,8 +17,8 @@ namespace
 {
 void WriteBytes(const std::filesystem::path& path, const std::vector<unsigned char>& bytes)
 {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<unsigned char> Header(uint32_t type, uint32_t count)
@@ -96,7 +96,8 @@ TEST_F(ResourceLoadTest, AnUndecodableImageLeavesAnEmptyTexture)
 TEST_F(ResourceLoadTest, LoadingScreenFramesRunWhileWorkersDecodeTextures)
 {
     for (int i = 0; i < 12; ++i)
-        WriteTexture("tile" + std::to_string(i) + ".png", {0.1f * static_cast<float>(i % 10), 0.5f, 0.2f, 1}, 128);
+        WriteTexture("tile" + std::to_string(i) + ".png", {0.1f * static_cast<float>(i % 10), 0.5f, 0.2f, 1},
+                     128);
     START_DEVICE_OR_SKIP();
     GraphicsSystem& graphics = GraphicsSystem::Instance();
     // StartDevice loaded everything; a second tree of names shows the queue at work.
@@ -108,17 +109,20 @@ TEST_F(ResourceLoadTest, LoadingScreenFramesRunWhileWorkersDecodeTextures)
     const unsigned long long before = graphics.GetFramesDrawn();
     std::atomic<bool> done{false};
     // The decoder waits for two loading frames so that the overlap is certain, not a race won.
-    std::thread decoder([&] {
-        while (graphics.GetFramesDrawn() < before + 2)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        graphics.DecodeAllTextures();
-        done = true;
-    });
+    std::thread decoder(
+        [&]
+        {
+            while (graphics.GetFramesDrawn() < before + 2)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            graphics.DecodeAllTextures();
+            done = true;
+        });
     LoadingScreen::Run(engine, done);
     decoder.join();
     graphics.UploadDecodedTextures();
     EXPECT_GE(graphics.GetFramesDrawn(), before + 2);
     for (int i = 0; i < 12; ++i)
         EXPECT_TRUE(graphics.Resources().FindTexture("later" + std::to_string(i))->IsLoaded()) << i;
-    EXPECT_TRUE(graphics.ScreenTexts().empty()) << "the loading text is queued for each frame and dropped after";
+    EXPECT_TRUE(graphics.ScreenTexts().empty())
+        << "the loading text is queued for each frame and dropped after";
 }

@@ -34,8 +34,9 @@ TEST(SimRenderOptions, TheRunnerWritesTheAskedFramesAsPngFiles)
     const std::string first = (out.Path() / "first.png").string();
     const std::string second = (out.Path() / "second.png").string();
     const std::string command = std::string(VANTORA_SIM_PATH) + " --root " + VANTORA_SOURCE_DIR +
-                                " --scene watertrack --frames 3 --seed 1 --screenshot " + first + "@0 --screenshot " +
-                                second + "@2 > " + (out.Path() / "log.txt").string() + " 2>&1";
+                                " --scene watertrack --frames 3 --seed 1 --screenshot " + first +
+                                "@0 --screenshot " + second + "@2 > " + (out.Path() / "log.txt").string() +
+                                " 2>&1";
     const int status = std::system(command.c_str());
     if (status != 0)
         GTEST_SKIP() << "vantora-sim --render could not start (no OpenGL 3.3 on the offscreen driver?)";

@@ -40,7 +40,8 @@ TEST(ViewMatrices, PerspectiveMapsTheNearAndFarPlanesToDepthZeroAndOne)
     const float yScale = 1.0f / std::tan(0.3925f);
     ExpectMatrix(p, {yScale / aspect, 0, 0, 0, 0, yScale, 0, 0, 0, 0, 10000.0f / (0.1f - 10000.0f),
                      1000.0f / (0.1f - 10000.0f), 0, 0, -1, 0});
-    auto depth = [](const Matrix4& m, float z) {
+    auto depth = [](const Matrix4& m, float z)
+    {
         const Vector4 clip = m * Vector4{0, 0, z, 1};
         return clip.z / clip.w;
     };
@@ -54,7 +55,8 @@ TEST(ViewMatrices, PerspectiveMapsTheNearAndFarPlanesToDepthZeroAndOne)
 TEST(ViewMatrices, TheLightDirectionIsTheViewOfOneThreeOneNormalised)
 {
     const float length = std::sqrt(11.0f);
-    ExpectVector(ViewMatrices::ViewLightDirection(Matrix4::Identity()), {1 / length, 3 / length, 1 / length, 0});
+    ExpectVector(ViewMatrices::ViewLightDirection(Matrix4::Identity()),
+                 {1 / length, 3 / length, 1 / length, 0});
     // Looking along +x the world's +z is the view's +x, and the world's +x is the view's -z.
     const Matrix4 view = ViewMatrices::LookAtRH({0, 0, 0, 1}, {1, 0, 0, 1}, {0, 1, 0, 0});
     ExpectVector(ViewMatrices::ViewLightDirection(view), {1 / length, 3 / length, -1 / length, 0});
@@ -126,7 +128,8 @@ TEST(GraphicsSystem, MatrixStacksStartWithTheProjectionOfTheWholeWindow)
 TEST(ViewMatrices, OnlyMeshesWhollyOutsideTheViewAreCulled)
 {
     const Matrix4 projection = ViewMatrices::PerspectiveFovRH(0.785f, 16.0f / 9.0f, 0.1f, 10000.0f);
-    const auto planes = ViewMatrices::FrustumPlanes(projection, ViewMatrices::LookAtRH({0, 0, 0, 1}, {0, 0, -1, 1}, {0, 1, 0, 0}));
+    const auto planes = ViewMatrices::FrustumPlanes(
+        projection, ViewMatrices::LookAtRH({0, 0, 0, 1}, {0, 0, -1, 1}, {0, 1, 0, 0}));
     const Vector4 unit{0, 0, 0, 1}; // a sphere of radius 1 round the mesh's origin
     auto at = [](float x, float y, float z, float scale = 1.0f) {
         return Matrix4::Translation({x, y, z, 0}) * Matrix4::Scale({scale, scale, scale, 0});
@@ -137,6 +140,7 @@ TEST(ViewMatrices, OnlyMeshesWhollyOutsideTheViewAreCulled)
     // At 10 units away the half width of the view is 10 * tan(0.3925) * 16 / 9, about 7.37.
     EXPECT_FALSE(ViewMatrices::MayBeVisible(planes, at(9.0f, 0, -10), unit));
     EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(8.0f, 0, -10), unit)) << "sticks into the view";
-    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(9.0f, 0, -10, 2.0f), unit)) << "scaled up, it reaches in";
+    EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(9.0f, 0, -10, 2.0f), unit))
+        << "scaled up, it reaches in";
     EXPECT_TRUE(ViewMatrices::MayBeVisible(planes, at(0, 0, 0, 3000.0f), unit)) << "a dome round the camera";
 }

@@ -1,9 +1,9 @@
 // Rendering on the offscreen driver: split-screen viewports and HUD sprites.
 #include "RenderFixture.h"
 
+#include "gameplay/Controller.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
-#include "gameplay/Controller.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ constexpr int kQuarterY[4] = {180, 180, 540, 540};
 
 class ViewportRenderTest : public RenderFixture
 {
-protected:
+  protected:
     void SetUp() override
     {
         RenderFixture::SetUp();
@@ -51,10 +51,14 @@ protected:
     {
         switch (player)
         {
-        case 0: return p.r > 60 && p.g < 20 && p.b < 20;
-        case 1: return p.g > 60 && p.r < 20 && p.b < 20;
-        case 2: return p.b > 60 && p.r < 20 && p.g < 20;
-        default: return p.r > 60 && p.g > 60 && p.b > 60;
+        case 0:
+            return p.r > 60 && p.g < 20 && p.b < 20;
+        case 1:
+            return p.g > 60 && p.r < 20 && p.b < 20;
+        case 2:
+            return p.b > 60 && p.r < 20 && p.g < 20;
+        default:
+            return p.r > 60 && p.g > 60 && p.b > 60;
         }
     }
 };
@@ -72,14 +76,19 @@ TEST_F(ViewportRenderTest, FourPlayersGetAQuarterEachAndThreeLeaveTheLastOneClea
 
     DecodedImage frame = Frame();
     for (int player = 0; player < 4; ++player)
-        EXPECT_TRUE(HasPlayerColour(At(frame, kQuarterX[player], kQuarterY[player]), player)) << "player " << player;
-    EXPECT_EQ(graphics.GetViewportRect(), (Vector4{0, 0, 1280, 720})) << "the whole window again after the views";
+        EXPECT_TRUE(HasPlayerColour(At(frame, kQuarterX[player], kQuarterY[player]), player))
+            << "player " << player;
+    EXPECT_EQ(graphics.GetViewportRect(), (Vector4{0, 0, 1280, 720}))
+        << "the whole window again after the views";
 
-    m_objects.erase(std::find_if(m_objects.begin(), m_objects.end(), [&](const auto& o) { return o.get() == &last; }));
+    m_objects.erase(
+        std::find_if(m_objects.begin(), m_objects.end(), [&](const auto& o) { return o.get() == &last; }));
     frame = Frame();
     for (int player = 0; player < 3; ++player)
-        EXPECT_TRUE(HasPlayerColour(At(frame, kQuarterX[player], kQuarterY[player]), player)) << "player " << player;
-    EXPECT_TRUE(IsColour(At(frame, kQuarterX[3], kQuarterY[3]), 255, 0, 255, 2)) << "lower-right quarter cleared";
+        EXPECT_TRUE(HasPlayerColour(At(frame, kQuarterX[player], kQuarterY[player]), player))
+            << "player " << player;
+    EXPECT_TRUE(IsColour(At(frame, kQuarterX[3], kQuarterY[3]), 255, 0, 255, 2))
+        << "lower-right quarter cleared";
 }
 
 TEST_F(ViewportRenderTest, SplitScreenWithoutCamerasDrawsOneViewWithTheActiveCamera)

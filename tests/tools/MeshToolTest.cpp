@@ -22,8 +22,10 @@ void ExpectOutwardWinding(const MeshBuilder& mesh)
     ASSERT_EQ(v.size() % 3, 0u);
     for (size_t i = 0; i < v.size(); i += 3)
     {
-        const Vector4 facing = (Vec(v[i + 1].position) - Vec(v[i].position)).Cross(Vec(v[i + 2].position) - Vec(v[i].position));
-        EXPECT_GT(facing.Dot(Vec(v[i].normal) + Vec(v[i + 1].normal) + Vec(v[i + 2].normal)), 0.0f) << "triangle " << i / 3;
+        const Vector4 facing =
+            (Vec(v[i + 1].position) - Vec(v[i].position)).Cross(Vec(v[i + 2].position) - Vec(v[i].position));
+        EXPECT_GT(facing.Dot(Vec(v[i].normal) + Vec(v[i + 1].normal) + Vec(v[i + 2].normal)), 0.0f)
+            << "triangle " << i / 3;
     }
 }
 } // namespace

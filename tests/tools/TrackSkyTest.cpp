@@ -24,7 +24,8 @@ TEST(TrackSky, TheDomeIsObject2RightAfterTheFirstRacer)
     ASSERT_TRUE(WriteTrackScene(BuildTrackLayout(description), archetypes, path));
     XmlFile scene(path);
     std::vector<std::pair<std::string, unsigned>> firstFive;
-    for (const XmlElement* e = scene.GetRoot()->FirstChildElement(); e && firstFive.size() < 5; e = e->NextSiblingElement())
+    for (const XmlElement* e = scene.GetRoot()->FirstChildElement(); e && firstFive.size() < 5;
+         e = e->NextSiblingElement())
     {
         unsigned id = 0;
         XmlFile::ReadValue(id, XmlFile::FindChildElement(e, "uint", "objID"));
@@ -34,8 +35,9 @@ TEST(TrackSky, TheDomeIsObject2RightAfterTheFirstRacer)
                              {"Racer1", 1}, {"SkyDome", 2}, {"Racer2", 3}, {"Racer3", 4}, {"Racer4", 5}}));
     const XmlElement* sky = scene.GetRoot()->FirstChildElement()->NextSiblingElement();
     std::string texture;
-    XmlFile::ReadValue(texture, XmlFile::FindChildElement(XmlFile::FindChildElement(XmlFile::FindChildElement(sky, "Overrides"),
-                                                                                    "MeshRenderer"),
-                                                          "string", "textureName"));
+    XmlFile::ReadValue(
+        texture, XmlFile::FindChildElement(
+                     XmlFile::FindChildElement(XmlFile::FindChildElement(sky, "Overrides"), "MeshRenderer"),
+                     "string", "textureName"));
     EXPECT_EQ(texture, "harbour_sky");
 }

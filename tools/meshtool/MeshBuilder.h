@@ -21,7 +21,7 @@ struct MeshCorner
 /// Builds a triangle list of model vertices (VertexType 1) for a .tbm file.
 class MeshBuilder
 {
-public:
+  public:
     /// Adds a triangle wound counter-clockwise as seen from the side its normals face, whatever
     /// order the corners come in; a triangle without area is dropped.
     void AddTriangle(MeshCorner a, MeshCorner b, MeshCorner c);
@@ -35,7 +35,7 @@ public:
     /// Writes the triangles as a .tbm file; false if it cannot be written.
     bool Write(const std::string& path) const;
 
-private:
+  private:
     std::vector<ModelVertex> m_vertices;
 };
 

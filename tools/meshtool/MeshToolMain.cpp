@@ -59,7 +59,8 @@ int ConvertObj(const std::string& input, const std::string& output, float scale)
         std::fprintf(stderr, "vantora-meshtool: cannot write '%s'\n", output.c_str());
         return 1;
     }
-    std::printf("%s: %zu faces, %zu triangles\n", output.c_str(), result.faces, result.mesh.Vertices().size() / 3);
+    std::printf("%s: %zu faces, %zu triangles\n", output.c_str(), result.faces,
+                result.mesh.Vertices().size() / 3);
     return 0;
 }
 
@@ -75,8 +76,8 @@ int Info(const std::string& path)
         std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
         return 1;
     }
-    std::printf("%s: vertex type %u, %u vertices (%u triangles), stride %u, %zu trailing bytes\n", path.c_str(),
-                mesh->vertexType, mesh->vertexCount, mesh->vertexCount / 3, mesh->stride,
+    std::printf("%s: vertex type %u, %u vertices (%u triangles), stride %u, %zu trailing bytes\n",
+                path.c_str(), mesh->vertexType, mesh->vertexCount, mesh->vertexCount / 3, mesh->stride,
                 bytes.size() - kTbmHeaderSize - mesh->vertices.size());
     return 0;
 }

@@ -69,7 +69,7 @@ MeshCorner MakeCorner(const CornerRef& ref, const ObjLists& lists, const Vector4
 
 class Importer
 {
-public:
+  public:
     explicit Importer(float scale) : m_scale(scale) {}
 
     void ReadLine(const std::string& line, int number)
@@ -89,8 +89,11 @@ public:
 
     ObjImport Finish();
 
-private:
-    void Warn(int number, const std::string& what) { m_result.warnings.push_back("line " + std::to_string(number) + ": " + what); }
+  private:
+    void Warn(int number, const std::string& what)
+    {
+        m_result.warnings.push_back("line " + std::to_string(number) + ": " + what);
+    }
 
     void ReadPosition(std::istringstream& words, int number)
     {
@@ -148,9 +151,10 @@ ObjImport Importer::Finish()
     for (const auto& triangle : m_triangles)
     {
         const Vector4& p0 = m_lists.positions[static_cast<size_t>(triangle[0].position)];
-        const Vector4 faceNormal = (m_lists.positions[static_cast<size_t>(triangle[1].position)] - p0)
-                                       .Cross(m_lists.positions[static_cast<size_t>(triangle[2].position)] - p0)
-                                       .Normalized();
+        const Vector4 faceNormal =
+            (m_lists.positions[static_cast<size_t>(triangle[1].position)] - p0)
+                .Cross(m_lists.positions[static_cast<size_t>(triangle[2].position)] - p0)
+                .Normalized();
         std::array<MeshCorner, 3> corners;
         for (size_t i = 0; i < 3; ++i)
             corners[i] = MakeCorner(triangle[i], m_lists, faceNormal);

@@ -42,8 +42,8 @@ MeshCorner SphereCorner(float radius, float u, float v, bool inward)
     c.u = u;
     c.v = v;
     c.tangent = Perpendicular({-std::sin(theta), 0.0f, -std::cos(theta), 0.0f}, c.normal);
-    c.binormal = Perpendicular({std::cos(phi) * std::cos(theta), -std::sin(phi), -std::cos(phi) * std::sin(theta), 0},
-                               c.normal);
+    c.binormal = Perpendicular(
+        {std::cos(phi) * std::cos(theta), -std::sin(phi), -std::cos(phi) * std::sin(theta), 0}, c.normal);
     return c;
 }
 
@@ -98,8 +98,8 @@ MeshBuilder Pyramid()
 {
     MeshBuilder mesh;
     const Vector4 apex{0, 0.5f, 0, 1};
-    const Vector4 base[4] = {{-0.5f, -0.5f, 0.5f, 1}, {0.5f, -0.5f, 0.5f, 1}, {0.5f, -0.5f, -0.5f, 1},
-                             {-0.5f, -0.5f, -0.5f, 1}};
+    const Vector4 base[4] = {
+        {-0.5f, -0.5f, 0.5f, 1}, {0.5f, -0.5f, 0.5f, 1}, {0.5f, -0.5f, -0.5f, 1}, {-0.5f, -0.5f, -0.5f, 1}};
     for (int i = 0; i < 4; ++i)
     {
         const Vector4& p0 = base[i];
@@ -131,9 +131,8 @@ MeshBuilder HudQuad()
 const std::vector<Entry>& All()
 {
     static const std::vector<Entry> entries = {
-        {"cube.tbm", Cube},         {"sphere.tbm", DebugSphere},  {"pyramid.tbm", Pyramid},
-        {"cubehud.tbm", HudQuad},   {"ball.tbm", Ball},           {"groundpiece.tbm", Cube},
-        {"wall.tbm", Cube},         {"skydome.tbm", SkyDome},
+        {"cube.tbm", Cube}, {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid}, {"cubehud.tbm", HudQuad},
+        {"ball.tbm", Ball}, {"groundpiece.tbm", Cube},   {"wall.tbm", Cube},       {"skydome.tbm", SkyDome},
     };
     return entries;
 }

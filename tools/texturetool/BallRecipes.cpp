@@ -70,22 +70,26 @@ Canvas Paint(Rgba (*paint)(float, float))
 Canvas Normals(float (*height)(float, float), float strength)
 {
     Canvas heights(kWidth, kHeight);
-    heights.Fill([height](float u, float v) {
-        const float h = height(u, v);
-        return Rgba{h, h, h, 1};
-    });
+    heights.Fill(
+        [height](float u, float v)
+        {
+            const float h = height(u, v);
+            return Rgba{h, h, h, 1};
+        });
     return NormalMapFromHeight(heights, strength);
 }
 } // namespace
 
 Canvas PaintFireBall()
 {
-    return Paint([](float u, float v) {
-        const Crust c = FireCrust(u, v);
-        const Rgba crust = Mix({0.42f, 0.1f, 0.05f, 1}, {0.68f, 0.2f, 0.07f, 1}, c.tone);
-        const Rgba lava = Mix({1.0f, 0.38f, 0.03f, 1}, {1.0f, 0.85f, 0.3f, 1}, c.crack * c.tone);
-        return Mix(crust, lava, c.crack);
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const Crust c = FireCrust(u, v);
+            const Rgba crust = Mix({0.42f, 0.1f, 0.05f, 1}, {0.68f, 0.2f, 0.07f, 1}, c.tone);
+            const Rgba lava = Mix({1.0f, 0.38f, 0.03f, 1}, {1.0f, 0.85f, 0.3f, 1}, c.crack * c.tone);
+            return Mix(crust, lava, c.crack);
+        });
 }
 
 Canvas PaintFireBallNormal()
@@ -95,12 +99,14 @@ Canvas PaintFireBallNormal()
 
 Canvas PaintWaterBall()
 {
-    return Paint([](float u, float v) {
-        const float w = WaterSwirl(u, v);
-        const Rgba deep{0.02f, 0.16f, 0.5f, 1}, teal{0.05f, 0.62f, 0.7f, 1}, foam{0.88f, 0.97f, 1.0f, 1};
-        const Rgba water = Mix(deep, teal, SmoothStep(0.3f, 0.7f, w));
-        return Mix(water, foam, SmoothStep(0.68f, 0.78f, w));
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const float w = WaterSwirl(u, v);
+            const Rgba deep{0.02f, 0.16f, 0.5f, 1}, teal{0.05f, 0.62f, 0.7f, 1}, foam{0.88f, 0.97f, 1.0f, 1};
+            const Rgba water = Mix(deep, teal, SmoothStep(0.3f, 0.7f, w));
+            return Mix(water, foam, SmoothStep(0.68f, 0.78f, w));
+        });
 }
 
 Canvas PaintWaterBallNormal()
@@ -110,11 +116,14 @@ Canvas PaintWaterBallNormal()
 
 Canvas PaintWindBall()
 {
-    return Paint([](float u, float v) {
-        const float s = WindStreak(u, v);
-        const Rgba silver{0.68f, 0.74f, 0.8f, 1}, cyan{0.72f, 0.92f, 0.98f, 1}, white{0.97f, 0.99f, 1.0f, 1};
-        return s < 0.5f ? Mix(silver, cyan, s * 2.0f) : Mix(cyan, white, (s - 0.5f) * 2.0f);
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const float s = WindStreak(u, v);
+            const Rgba silver{0.68f, 0.74f, 0.8f, 1}, cyan{0.72f, 0.92f, 0.98f, 1},
+                white{0.97f, 0.99f, 1.0f, 1};
+            return s < 0.5f ? Mix(silver, cyan, s * 2.0f) : Mix(cyan, white, (s - 0.5f) * 2.0f);
+        });
 }
 
 Canvas PaintWindBallNormal()
@@ -124,32 +133,39 @@ Canvas PaintWindBallNormal()
 
 Canvas PaintWindBallSpecular()
 {
-    return Paint([](float u, float v) {
-        const float s = 0.45f + 0.45f * WindStreak(u, v);
-        return Rgba{s, s, s, 1};
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const float s = 0.45f + 0.45f * WindStreak(u, v);
+            return Rgba{s, s, s, 1};
+        });
 }
 
 Canvas PaintEarthBall()
 {
-    return Paint([](float u, float v) {
-        const Stones s = EarthStones(u, v);
-        const Rgba rock = Mix({0.52f, 0.44f, 0.34f, 1}, {0.68f, 0.68f, 0.64f, 1}, s.tone);
-        const Rgba mossy = Mix(rock, {0.4f, 0.62f, 0.18f, 1}, s.moss * 0.85f);
-        return Mix(mossy, {0.3f, 0.2f, 0.11f, 1}, s.gap);
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const Stones s = EarthStones(u, v);
+            const Rgba rock = Mix({0.52f, 0.44f, 0.34f, 1}, {0.68f, 0.68f, 0.64f, 1}, s.tone);
+            const Rgba mossy = Mix(rock, {0.4f, 0.62f, 0.18f, 1}, s.moss * 0.85f);
+            return Mix(mossy, {0.3f, 0.2f, 0.11f, 1}, s.gap);
+        });
 }
 
 Canvas PaintEarthBallNormal()
 {
-    return Normals([](float u, float v) { return EarthStones(u, v).dome * (1.0f - EarthStones(u, v).gap); }, 5.0f);
+    return Normals([](float u, float v) { return EarthStones(u, v).dome * (1.0f - EarthStones(u, v).gap); },
+                   5.0f);
 }
 
 Canvas PaintEarthBallSpecular()
 {
-    return Paint([](float u, float v) {
-        const Stones s = EarthStones(u, v);
-        const float shine = 0.35f * (1.0f - s.moss) * (1.0f - s.gap) + 0.05f;
-        return Rgba{shine, shine, shine, 1};
-    });
+    return Paint(
+        [](float u, float v)
+        {
+            const Stones s = EarthStones(u, v);
+            const float shine = 0.35f * (1.0f - s.moss) * (1.0f - s.gap) + 0.05f;
+            return Rgba{shine, shine, shine, 1};
+        });
 }

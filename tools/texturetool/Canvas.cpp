@@ -49,7 +49,8 @@ Canvas NormalMapFromHeight(const Canvas& height, float strength)
             const float dx = (height.At(x + 1, y).r - height.At(x - 1, y).r) * 0.5f * strength;
             const float dy = (height.At(x, y + 1).r - height.At(x, y - 1).r) * 0.5f * strength;
             const float length = std::sqrt(dx * dx + dy * dy + 1.0f);
-            normals.At(x, y) = {(-dx / length) * 0.5f + 0.5f, (-dy / length) * 0.5f + 0.5f, 0.5f / length + 0.5f, 1.0f};
+            normals.At(x, y) = {(-dx / length) * 0.5f + 0.5f, (-dy / length) * 0.5f + 0.5f,
+                                0.5f / length + 0.5f, 1.0f};
         }
     return normals;
 }

@@ -25,12 +25,18 @@ float SmoothStep(float edge0, float edge1, float x);
 /// A float image being painted by a texture recipe.
 class Canvas
 {
-public:
-    Canvas(int width, int height) : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width * height)) {}
+  public:
+    Canvas(int width, int height)
+        : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width * height))
+    {
+    }
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    Rgba& At(int x, int y) { return m_pixels[static_cast<size_t>(Wrap(y, m_height) * m_width + Wrap(x, m_width))]; }
+    Rgba& At(int x, int y)
+    {
+        return m_pixels[static_cast<size_t>(Wrap(y, m_height) * m_width + Wrap(x, m_width))];
+    }
     const Rgba& At(int x, int y) const
     {
         return m_pixels[static_cast<size_t>(Wrap(y, m_height) * m_width + Wrap(x, m_width))];
@@ -40,7 +46,7 @@ public:
     /// The 8-bit image.
     DecodedImage ToImage() const;
 
-private:
+  private:
     static int Wrap(int value, int period) { return ((value % period) + period) % period; }
 
     int m_width;

@@ -24,11 +24,13 @@ bool InsideDrop(float x, float y)
 Canvas PaintDefault()
 {
     Canvas canvas(128, 128);
-    canvas.Fill([](float u, float v) {
-        const bool dark = (static_cast<int>(u * 4) + static_cast<int>(v * 4)) % 2 == 1;
-        const float grey = dark ? 0.74f : 0.84f;
-        return Rgba{grey, grey, grey * 1.02f, 1.0f};
-    });
+    canvas.Fill(
+        [](float u, float v)
+        {
+            const bool dark = (static_cast<int>(u * 4) + static_cast<int>(v * 4)) % 2 == 1;
+            const float grey = dark ? 0.74f : 0.84f;
+            return Rgba{grey, grey, grey * 1.02f, 1.0f};
+        });
     return canvas;
 }
 
@@ -50,13 +52,16 @@ Canvas PaintFire()
 {
     const Noise noise(11);
     Canvas canvas(256, 256);
-    canvas.Fill([&](float u, float v) {
-        const float warp = noise.Fbm(u * 4, v * 4, 4, 4, 3);
-        const float heat = noise.Fbm(u * 6 + warp * 2, v * 6 - warp * 2, 6, 6, 5);
-        const float t = SmoothStep(0.25f, 0.8f, heat);
-        const Rgba ember{0.35f, 0.03f, 0.01f, 1}, flame{1.0f, 0.42f, 0.04f, 1}, core{1.0f, 0.9f, 0.45f, 1};
-        return t < 0.6f ? Mix(ember, flame, t / 0.6f) : Mix(flame, core, (t - 0.6f) / 0.4f);
-    });
+    canvas.Fill(
+        [&](float u, float v)
+        {
+            const float warp = noise.Fbm(u * 4, v * 4, 4, 4, 3);
+            const float heat = noise.Fbm(u * 6 + warp * 2, v * 6 - warp * 2, 6, 6, 5);
+            const float t = SmoothStep(0.25f, 0.8f, heat);
+            const Rgba ember{0.35f, 0.03f, 0.01f, 1}, flame{1.0f, 0.42f, 0.04f, 1},
+                core{1.0f, 0.9f, 0.45f, 1};
+            return t < 0.6f ? Mix(ember, flame, t / 0.6f) : Mix(flame, core, (t - 0.6f) / 0.4f);
+        });
     return canvas;
 }
 
@@ -65,29 +70,33 @@ Canvas PaintWaterIcon()
     Canvas canvas(128, 128);
     constexpr int kSamples = 4;
     constexpr float kOutline = 0.08f;
-    canvas.Fill([](float u, float v) {
-        Rgba sum{0, 0, 0, 0};
-        for (int sy = 0; sy < kSamples; ++sy)
-            for (int sx = 0; sx < kSamples; ++sx)
-            {
-                const float x = (u + (static_cast<float>(sx) / kSamples - 0.5f) / 128.0f) * 2.0f - 1.0f;
-                const float y = (v + (static_cast<float>(sy) / kSamples - 0.5f) / 128.0f) * 2.1f - 1.0f;
-                if (!InsideDrop(x, y))
-                    continue;
-                bool edge = false;
-                for (int k = 0; k < 8 && !edge; ++k)
-                    edge = !InsideDrop(x + kOutline * std::cos(k * kPi / 4), y + kOutline * std::sin(k * kPi / 4));
-                const float shade = Saturate((y + 0.85f) / 1.65f);
-                Rgba colour = edge ? Rgba{0.03f, 0.12f, 0.3f, 1} : Mix({0.2f, 0.8f, 0.9f, 1}, {0.04f, 0.3f, 0.72f, 1}, shade);
-                const float hx = x + 0.22f, hy = y - 0.1f;
-                if (!edge && hx * hx * 4 + hy * hy < 0.035f)
-                    colour = {0.95f, 0.98f, 1.0f, 1};
-                sum = {sum.r + colour.r, sum.g + colour.g, sum.b + colour.b, sum.a + 1};
-            }
-        if (sum.a == 0)
-            return Rgba{0, 0, 0, 0};
-        // Colour is averaged over the covered samples only, so the edge does not darken.
-        return Rgba{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / (kSamples * kSamples)};
-    });
+    canvas.Fill(
+        [](float u, float v)
+        {
+            Rgba sum{0, 0, 0, 0};
+            for (int sy = 0; sy < kSamples; ++sy)
+                for (int sx = 0; sx < kSamples; ++sx)
+                {
+                    const float x = (u + (static_cast<float>(sx) / kSamples - 0.5f) / 128.0f) * 2.0f - 1.0f;
+                    const float y = (v + (static_cast<float>(sy) / kSamples - 0.5f) / 128.0f) * 2.1f - 1.0f;
+                    if (!InsideDrop(x, y))
+                        continue;
+                    bool edge = false;
+                    for (int k = 0; k < 8 && !edge; ++k)
+                        edge = !InsideDrop(x + kOutline * std::cos(k * kPi / 4),
+                                           y + kOutline * std::sin(k * kPi / 4));
+                    const float shade = Saturate((y + 0.85f) / 1.65f);
+                    Rgba colour = edge ? Rgba{0.03f, 0.12f, 0.3f, 1}
+                                       : Mix({0.2f, 0.8f, 0.9f, 1}, {0.04f, 0.3f, 0.72f, 1}, shade);
+                    const float hx = x + 0.22f, hy = y - 0.1f;
+                    if (!edge && hx * hx * 4 + hy * hy < 0.035f)
+                        colour = {0.95f, 0.98f, 1.0f, 1};
+                    sum = {sum.r + colour.r, sum.g + colour.g, sum.b + colour.b, sum.a + 1};
+                }
+            if (sum.a == 0)
+                return Rgba{0, 0, 0, 0};
+            // Colour is averaged over the covered samples only, so the edge does not darken.
+            return Rgba{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / (kSamples * kSamples)};
+        });
     return canvas;
 }

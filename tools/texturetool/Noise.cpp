@@ -18,8 +18,8 @@ float Smooth(float t)
 
 float Noise::Hash(int x, int y, uint32_t salt) const
 {
-    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u + m_seed * 2246822519u +
-                 salt * 3266489917u;
+    uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
+                 m_seed * 2246822519u + salt * 3266489917u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return static_cast<float>(h & 0xFFFFFFu) / 16777216.0f;

@@ -7,7 +7,7 @@
 /// so the textures wrap without seams.
 class Noise
 {
-public:
+  public:
     explicit Noise(uint32_t seed) : m_seed(seed) {}
 
     /// Smooth value noise in [0, 1] at (x, y), repeating every periodX by periodY units.
@@ -20,6 +20,6 @@ public:
     /// A pseudo-random number in [0, 1) for the lattice point (x, y).
     float Hash(int x, int y, uint32_t salt = 0) const;
 
-private:
+  private:
     uint32_t m_seed;
 };

@@ -9,9 +9,9 @@
 namespace
 {
 constexpr const char* kActionNames[ActionList::kActionCount] = {
-    "QUIT",     "PLAYERMOVEXLEFT", "PLAYERMOVEXRIGHT", "PLAYERMOVEYUP", "PLAYERMOVEYDOWN",
-    "CAMERAFLIP", "PLAYERBRAKE",   "PLAYERJUMP",       "USEPOWERUP",    "USEPOWERUPBACK",
-    "SIZE_",    "PLAYERVELX",      "PLAYERVELY",       "PLAYERVELZ",    "PICKUPPOWERUP"};
+    "QUIT",       "PLAYERMOVEXLEFT", "PLAYERMOVEXRIGHT", "PLAYERMOVEYUP", "PLAYERMOVEYDOWN",
+    "CAMERAFLIP", "PLAYERBRAKE",     "PLAYERJUMP",       "USEPOWERUP",    "USEPOWERUPBACK",
+    "SIZE_",      "PLAYERVELX",      "PLAYERVELY",       "PLAYERVELZ",    "PICKUPPOWERUP"};
 constexpr const char* kBindingsFile = "keyBindings.txt";
 constexpr double kNearZero = 0.0001;
 
@@ -69,39 +69,45 @@ void ActionList::UpdateActions()
             continue;
         for (int action = 0; action < kBoundActionCount; ++action)
         {
-            ReadPad(player, action);
+            const bool padPressed = ReadPad(player, action);
             if (player == 0)
-                ReadKeyboard(action);
+                ReadKeyboard(action, padPressed);
         }
     }
 }
 
-void ActionList::ReadPad(int player, int action)
+bool ActionList::ReadPad(int player, int action)
 {
     const Gamepad* pad = InputSystem::Instance().GetGamepad(player);
-    // An unplugged pad leaves the player's actions as they were.
-    if (!pad || !pad->IsConnected())
-        return;
+    // An unplugged pad contributes nothing: a stick held mid-turn when it was pulled out must
+    // not keep steering, and a held button must not stay down.
+    const bool connected = pad && pad->IsConnected();
     PlayerActions& actions = m_current[static_cast<size_t>(player)];
     const int button = m_bindings[static_cast<size_t>(action)].button;
     if (button != 0)
-        actions[static_cast<size_t>(action)].pressed = pad->IsButtonDown(static_cast<unsigned>(button));
-    else if (action == Index(Action::PlayerMoveXLeft))
+    {
+        const bool down = connected && pad->IsButtonDown(static_cast<unsigned>(button));
+        actions[static_cast<size_t>(action)].pressed = down;
+        return down;
+    }
+    if (action == Index(Action::PlayerMoveXLeft))
     {
         // Binding a button to the left move action turns the stick off for steering.
-        const Vector4 stick = pad->GetStick(0);
+        const Vector4 stick = connected ? pad->GetStick(0) : Vector4();
         actions[static_cast<size_t>(Index(Action::PlayerMoveXLeft))].value = stick.x;
         actions[static_cast<size_t>(Index(Action::PlayerMoveYUp))].value = stick.y;
     }
+    return false;
 }
 
-void ActionList::ReadKeyboard(int action)
+void ActionList::ReadKeyboard(int action, bool padPressed)
 {
     ActionState& state = m_current[0][static_cast<size_t>(action)];
     const bool isMove = action >= Index(Action::PlayerMoveXLeft) && action <= Index(Action::PlayerMoveYDown);
-    // A pad button already holding a non-movement action is not released by an idle key; for
-    // movement the keyboard has the last word.
-    if (state.pressed && !isMove)
+    // A pad button holding a non-movement action in this frame is not released by an idle key;
+    // for movement the keyboard has the last word. Last frame's press counts for nothing here,
+    // or a released key would stay down.
+    if (padPressed && !isMove)
         return;
     state.pressed = InputSystem::Instance().IsKeyDown(m_bindings[static_cast<size_t>(action)].key);
 }
@@ -119,7 +125,8 @@ bool ActionList::IsValid(int player, int action)
 
 bool ActionList::IsPressed(int player, int action) const
 {
-    return IsValid(player, action) && m_current[static_cast<size_t>(player)][static_cast<size_t>(action)].pressed;
+    return IsValid(player, action) &&
+           m_current[static_cast<size_t>(player)][static_cast<size_t>(action)].pressed;
 }
 
 bool ActionList::IsTriggered(int player, int action) const
@@ -130,14 +137,17 @@ bool ActionList::IsTriggered(int player, int action) const
 
 double ActionList::GetValue(int player, int action) const
 {
-    return IsValid(player, action) ? m_current[static_cast<size_t>(player)][static_cast<size_t>(action)].value : 0.0;
+    return IsValid(player, action) ? m_current[static_cast<size_t>(player)][static_cast<size_t>(action)].value
+                                   : 0.0;
 }
 
 Vector4 ActionList::GetMoveVector(int player) const
 {
     Vector4 move(static_cast<float>(GetValue(player, Index(Action::PlayerMoveXLeft))),
                  static_cast<float>(GetValue(player, Index(Action::PlayerMoveYUp))), 0.0f, 0.0f);
-    if (player != 0)
+    // The keyboard stands in for a person's stick: a computer player 0 drives with exactly the
+    // axes its behaviour tree wrote, or it would be pushed forward through every sharp turn.
+    if (player != 0 || IsComputer(0))
         return move;
     // Keys only stand in for an axis the stick leaves near zero; left is tested before right.
     if (IsPressed(0, Index(Action::PlayerMoveXLeft)) && std::fabs(move.x) <= kNearZero)

@@ -39,7 +39,7 @@ struct ActionState
 /// their pad (and, for player 0, the keyboard); computer players' actions are written by the AI.
 class ActionList final : public EmptySystem
 {
-public:
+  public:
     static constexpr int kPlayerCount = 4;
     static constexpr int kActionCount = 15;
     static constexpr int kBoundActionCount = KeyBindings::kBoundActionCount;
@@ -64,7 +64,8 @@ public:
     bool IsTriggered(int player, int action) const;
     /// The action's analog value; 0 out of range.
     double GetValue(int player, int action) const;
-    /// The steering axes; for player 0 held movement keys stand in for an axis near zero.
+    /// The steering axes; for a person playing as player 0 held movement keys stand in for an axis
+    /// near zero.
     Vector4 GetMoveVector(int player) const;
     /// The AI's steering: both move axes pressed with these values.
     void SetMoveAxes(int player, double x, double y);
@@ -76,15 +77,16 @@ public:
     /// Replaces the bindings (tests, and whoever offers rebinding later).
     void SetBindings(const KeyBindings::Table& bindings) { m_bindings = bindings; }
 
-private:
+  private:
     using PlayerActions = std::array<ActionState, kActionCount>;
 
     ActionList();
     static bool IsValid(int player, int action);
     static bool IsComputer(int player);
     void ClearBoundActions(int player);
-    void ReadPad(int player, int action);
-    void ReadKeyboard(int action);
+    /// Reads the pad into one action; true when a bound button holds it down this frame.
+    bool ReadPad(int player, int action);
+    void ReadKeyboard(int action, bool padPressed);
 
     std::unordered_map<std::string, int> m_actionNumbers;
     std::array<PlayerActions, kPlayerCount> m_previous{};

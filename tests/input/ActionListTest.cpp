@@ -1,5 +1,5 @@
-#include "core/WindowManager.h"
 #include "input/ActionList.h"
+#include "core/WindowManager.h"
 #include "input/InputSystem.h"
 #include "input/VirtualKeyMap.h"
 #include "objects/Logic.h"
@@ -29,7 +29,7 @@ KeyBindings::Table ParseBindings(const std::string& text, std::string* printed =
 
 class ActionListTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         CaptureStdout([] { InputSystem::Instance().Init(); });
@@ -100,8 +100,8 @@ TEST(KeyBindings, AMissingFileBindsNothing)
 TEST(KeyBindings, TheShippedFileBindsAllTenActionsAndLeavesTheStickToSteer)
 {
     KeyBindings::Table table;
-    const std::string printed =
-        CaptureStdout([&] { table = KeyBindings::Load(std::string(VANTORA_SOURCE_DIR) + "/res/keyBindings.txt"); });
+    const std::string printed = CaptureStdout(
+        [&] { table = KeyBindings::Load(std::string(VANTORA_SOURCE_DIR) + "/res/keyBindings.txt"); });
     EXPECT_EQ(printed, "");
     for (int action = 0; action < KeyBindings::kBoundActionCount; ++action)
         EXPECT_GT(table[static_cast<size_t>(action)].key, 0) << action;
@@ -191,15 +191,50 @@ TEST_F(ActionListTest, ComputerPlayersAreClearedEachUpdateAndKeepTheirOtherActio
     EXPECT_EQ(Actions().GetValue(1, kVelX), 2.5);
 }
 
-TEST_F(ActionListTest, AnUnpluggedPadLeavesThePlayersActionsAsTheyWere)
+TEST_F(ActionListTest, AnUnpluggedPadContributesNothing)
 {
-    Slots().InjectConnect(3);
-    Slots().InjectButtons(3, PadButton::kA, true);
+    Slots().InjectConnect(0);
+    Slots().InjectButtons(0, PadButton::kA, true);
+    Slots().InjectAxis(0, PadAxis::LeftX, -32768);
     EndFrame();
     Frame();
-    Slots().InjectDisconnect(3);
+    ASSERT_TRUE(Actions().IsPressed(0, kJump));
+    ASSERT_EQ(Actions().GetMoveVector(0).x, -1.0f);
+
+    Slots().InjectDisconnect(0);
     EndFrame();
     Actions().Update();
-    EXPECT_TRUE(Actions().IsPressed(3, kJump));
-    EXPECT_FALSE(Actions().IsTriggered(3, kJump));
+    EXPECT_FALSE(Actions().IsPressed(0, kJump)) << "a held button does not outlive its pad";
+    EXPECT_EQ(Actions().GetMoveVector(0), Vector4()) << "nor does a stick held mid-turn";
+    InputSystem::Instance().SetKey(VirtualKey::kRight, true);
+    Frame();
+    EXPECT_EQ(Actions().GetMoveVector(0), Vector4(1, 0, 0, 0)) << "so the keys steer straight again";
+}
+
+TEST_F(ActionListTest, EveryBoundKeyStartsAndEndsItsActionWithoutAPad)
+{
+    Actions().SetBindings(KeyBindings::Load(std::string(VANTORA_SOURCE_DIR) + "/res/keyBindings.txt"));
+    for (int action = 0; action < KeyBindings::kBoundActionCount; ++action)
+    {
+        const int key = Actions().GetBindings()[static_cast<size_t>(action)].key;
+        if (key == 0)
+            continue;
+        InputSystem::Instance().SetKey(key, true);
+        Frame();
+        EXPECT_TRUE(Actions().IsPressed(0, action)) << action;
+        InputSystem::Instance().SetKey(key, false);
+        Frame();
+        EXPECT_FALSE(Actions().IsPressed(0, action))
+            << "action " << action << " sticks after its key is released";
+    }
+}
+
+TEST_F(ActionListTest, AComputerPlayerZeroDrivesWithExactlyTheAxesItWrote)
+{
+    Logic::Instance().SetPlayerIsComputer(0, true);
+    Actions().Update();
+    Actions().SetMoveAxes(0, 0.0, 0.0);
+    EXPECT_EQ(Actions().GetMoveVector(0), Vector4()) << "a pressed axis at zero is not a held key";
+    Actions().SetMoveAxes(0, -0.25, 0.0);
+    EXPECT_EQ(Actions().GetMoveVector(0), Vector4(-0.25f, 0, 0, 0));
 }

@@ -91,11 +91,10 @@ void CheckPointSystem::SetNumberOfLaps(int laps)
 
 void CheckPointSystem::SetLapAmount(int laps)
 {
-    if (laps == 0)
-        return;
-    SetNumberOfLaps(laps);
-    for (const auto& [id, object] : Factory::Instance().GetObjectList(0))
-        if (Hud* hud = HudOf(*object))
+    if (laps != 0)
+        SetNumberOfLaps(laps);
+    for (GameObject* player : Logic::Instance().GetObjectsByTag(ObjectTag::Player))
+        if (Hud* hud = HudOf(*player))
             hud->SetTotalLaps(laps);
 }
 
@@ -224,9 +223,13 @@ Vector4 CheckPointSystem::ReferencePoint(size_t gateIndex) const
     const auto* transform = owner ? owner->Get<Transform>(ComponentType::Transform) : nullptr;
     if (!transform)
         return {0, 0, 0, 1};
+    // The gate's extent along its facing: the facing is a world direction and the scale is the
+    // gate's own, so a turned gate is measured in its own frame (a gate facing along x would
+    // otherwise be measured by its width).
     const Vector4& f = gate->GetFacing();
+    const Vector4 local = transform->GetRotation().Conjugate().Rotate(f);
     const Vector4& s = transform->GetScale();
-    const float depth = std::max({std::fabs(f.x) * s.x, std::fabs(f.y) * s.y, std::fabs(f.z) * s.z});
+    const float depth = std::max({std::fabs(local.x) * s.x, std::fabs(local.y) * s.y, std::fabs(local.z) * s.z});
     return transform->GetPosition() - f * depth;
 }
 
@@ -252,9 +255,13 @@ float CheckPointSystem::Score(GameObject& racer, int player) const
     const auto p = static_cast<size_t>(player);
     if (m_finishPlace[p] != -1)
         return FinishedScore(m_finishPlace[p], m_lapsToRun);
-    const size_t current = static_cast<size_t>(std::max(m_lastGate[p].index, 0));
+    // A racer with no gate passed this lap is on its way from the finish line (the last gate) to
+    // gate 1, so that is the stretch its progress is measured along.
+    const bool passedNone = m_lastGate[p].index < 0;
+    const size_t current = passedNone ? m_gates.size() - 1 : static_cast<size_t>(m_lastGate[p].index);
+    const size_t next = passedNone ? 0 : current + 1;
     return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number, Transform::PositionOf(&racer),
-                        ReferencePoint(current), ReferencePoint(current + 1));
+                        ReferencePoint(current), ReferencePoint(next));
 }
 
 void CheckPointSystem::TellHuds()

@@ -14,7 +14,8 @@ struct RankEntry
 
 /// Score of a racer still running: laps and gates passed, less how far it still is from the next
 /// gate's reference point (squared distances, as a fraction of the gap between the two gates).
-/// A zero gap between the gates counts as no progress towards the next one, never as NaN.
+/// A zero gap between the gates counts as no progress towards the next one, never as NaN; the
+/// fraction is bounded below 1 so gates passed always outrank distance.
 float RunningScore(int lapsDone, int topGate, int lastGateNumber, const Vector4& position,
                    const Vector4& currentReference, const Vector4& nextReference);
 /// Score of a finished racer: ahead of every runner, earlier finishers first.

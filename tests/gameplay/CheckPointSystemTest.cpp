@@ -1,6 +1,6 @@
+#include "gameplay/CheckPointSystem.h"
 #include "RaceTestSupport.h"
 #include "gameplay/CheckPoint.h"
-#include "gameplay/CheckPointSystem.h"
 #include "gameplay/Controller.h"
 #include "gameplay/Hud.h"
 #include "gameplay/RaceRanking.h"
@@ -14,21 +14,25 @@
 
 namespace
 {
+const std::string kPlayerTag = "<Property><string name=\"Tag\" value=\"Player\"/></Property>";
+
 // Three gates along +z, racers that can be pushed through them by hand.
 class CheckPointTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         for (int number = 1; number <= 3; ++number)
             gates.push_back(world.Spawn(RaceWorld::TransformXml({0, 0, 20.0f * number, 1}, {10, 5, 2, 0}) +
                                         RaceWorld::ColliderXml("BVT_OBB", false, "CheckPoint", 0) +
-                                        "<CheckPoint><int name=\"cpNum\" value=\"" + std::to_string(number) + "\"/>" +
-                                        RaceWorld::VectorXml("facing", {0, 0, 1, 0}) + "</CheckPoint>"));
+                                        "<CheckPoint><int name=\"cpNum\" value=\"" + std::to_string(number) +
+                                        "\"/>" + RaceWorld::VectorXml("facing", {0, 0, 1, 0}) +
+                                        "</CheckPoint>"));
         for (int player = 0; player < 4; ++player)
             racers.push_back(world.Spawn(RaceWorld::TransformXml({2.0f * player, 1, 0, 1}) +
-                                         RaceWorld::BodyXml(1, false) + RaceWorld::ColliderXml("BVT_SPHERE", true, "P1") +
-                                         RaceWorld::ControllerXml(player) + "<Hud/>"));
+                                         RaceWorld::BodyXml(1, false) +
+                                         RaceWorld::ColliderXml("BVT_SPHERE", true, "P1") +
+                                         RaceWorld::ControllerXml(player) + "<Hud/>" + kPlayerTag));
         race.StartRace();
         race.SetNumberOfLaps(1);
         for (GameObject* racer : racers)
@@ -38,7 +42,10 @@ protected:
         }
     }
 
-    static void Velocity(GameObject* racer, const Vector4& v) { racer->Get<RigidBody>(ComponentType::RigidBody)->SetVelocity(v); }
+    static void Velocity(GameObject* racer, const Vector4& v)
+    {
+        racer->Get<RigidBody>(ComponentType::RigidBody)->SetVelocity(v);
+    }
 
     /// One frame in which `player` touches gate `number` (1-based).
     void Cross(int player, int number)
@@ -131,8 +138,18 @@ TEST_F(CheckPointTest, HudsHearLapsAndPlaces)
     Lap(1);
     EXPECT_EQ(hud->GetLapText(), "Laps: 2 / 2");
     EXPECT_EQ(hud->GetPlaceText(), "1st");
-    race.SetLapAmount(0); // ignored
-    EXPECT_EQ(race.GetLapsToRun(), 2);
+    race.SetLapAmount(0);
+    EXPECT_EQ(race.GetLapsToRun(), 2) << "no laps is no race: the count stays";
+    EXPECT_EQ(hud->GetLapText(), "Laps: 2 / 0") << "but the players' HUDs are told, as scripts expect";
+}
+
+TEST_F(CheckPointTest, OnlyThePlayersHudsHearTheLapCount)
+{
+    GameObject* sign = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) + "<Hud/>");
+    race.SetLapAmount(5);
+    EXPECT_EQ(racers[3]->Get<Hud>(ComponentType::Hud)->GetLapText(), "Laps: 1 / 5");
+    EXPECT_NE(sign->Get<Hud>(ComponentType::Hud)->GetLapText(), "Laps: 1 / 5")
+        << "an object not tagged Player";
 }
 
 TEST_F(CheckPointTest, WrongWayIsShownInTheRacersQuarterUntilItTurns)
@@ -173,11 +190,20 @@ TEST(RaceRanking, PlaceSuffixes)
     EXPECT_STREQ(PlaceSuffix(11), "th");
 }
 
-TEST(RaceRanking, RunnerAtItsGateScoresAboutHalfAGateBehindOneAtTheNext)
+TEST(RaceRanking, ProgressGrowsAlongTheStretchAndGatesPassedAlwaysOutrankDistance)
 {
-    const Vector4 current{0, 0, 0, 1}, next{0, 0, 10, 1};
-    const float atGate = RunningScore(0, 3, 1, current, current, next);
-    const float nearNext = RunningScore(0, 3, 1, next, current, next);
-    EXPECT_NEAR(atGate, 0.5f, 1e-5);
-    EXPECT_NEAR(nearNext, 1.5f, 1e-5);
+    const Vector4 current{0, 0, 0, 1}, next{0, 0, 10, 1}, after{0, 0, 20, 1};
+    float previous = -1e9f;
+    // From far behind the current gate (the grid behind the finish line) up to the next one.
+    for (float z = -40.0f; z <= 10.0f; z += 0.5f)
+    {
+        const float score = RunningScore(0, 3, 1, {0, 0, z, 1}, current, next);
+        EXPECT_GT(score, previous) << "at z " << z;
+        EXPECT_GT(score, 0.5f) << "never level with a racer one gate behind";
+        EXPECT_LE(score, 1.5f);
+        previous = score;
+    }
+    EXPECT_NEAR(previous, 1.5f, 1e-5) << "at the next gate";
+    EXPECT_GE(RunningScore(0, 3, 2, next, next, after), previous)
+        << "passing the gate never lowers the score";
 }

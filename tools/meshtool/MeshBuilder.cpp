@@ -2,12 +2,44 @@
 
 #include "graphics/TbmFile.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <fstream>
 
 namespace
 {
-constexpr float kMinArea = 1e-10f;
+// A triangle whose height is under this share of its longest edge is drawn as a line anyway.
+constexpr double kMinShape = 1e-6;
+// Corners that were on one line before they were rounded to floats (and scaled) stray from it by
+// a few units in the last place of their coordinates; a height within that is a line too.
+constexpr double kRoundingUlps = 8.0;
+// Gram-Schmidt leaves less than this share (squared) of a direction parallel to the normal.
+constexpr double kMinPerpendicularSquared = 1e-12;
+
+// Three doubles: products of floats neither underflow nor overflow in them, so lengths and
+// areas come out right for models in any units.
+struct Vec3d
+{
+    double x, y, z;
+    Vec3d operator-(const Vec3d& o) const { return {x - o.x, y - o.y, z - o.z}; }
+    double Dot(const Vec3d& o) const { return x * o.x + y * o.y + z * o.z; }
+    Vec3d Cross(const Vec3d& o) const { return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x}; }
+};
+
+Vec3d ToDouble(const Vector4& v)
+{
+    return {v.x, v.y, v.z};
+}
+
+double LargestCoordinate(const Vector4& a, const Vector4& b, const Vector4& c)
+{
+    double largest = 0.0;
+    for (const Vector4* p : {&a, &b, &c})
+        largest =
+            std::max({largest, std::fabs(double{p->x}), std::fabs(double{p->y}), std::fabs(double{p->z})});
+    return largest;
+}
 
 void Store(float (&out)[4], const Vector4& v, float w)
 {
@@ -37,21 +69,56 @@ Vector4 Direction(const Vector4& v)
 }
 } // namespace
 
+Vector4 UnitDirection(const Vector4& v)
+{
+    const Vector4 d = Direction(v);
+    const float lengthSquared = d.LengthSquared();
+    if (lengthSquared >= FLT_MIN && lengthSquared <= FLT_MAX)
+        return d / std::sqrt(lengthSquared);
+    // The float square under- or overflowed (a tiny or a huge model); the double one cannot.
+    const Vec3d wide = ToDouble(d);
+    const double length = std::sqrt(wide.Dot(wide));
+    if (!(length > 0.0) || !std::isfinite(length))
+        return {};
+    return {static_cast<float>(wide.x / length), static_cast<float>(wide.y / length),
+            static_cast<float>(wide.z / length), 0.0f};
+}
+
 Vector4 Perpendicular(const Vector4& direction, const Vector4& normal)
 {
-    const Vector4 n = Direction(normal).Normalized();
-    Vector4 t = Direction(direction) - n * Direction(direction).Dot(n);
-    if (t.LengthSquared() < 1e-12f)
-        t = std::fabs(n.x) < 0.9f ? Vector4{1, 0, 0, 0}.Cross(n) : Vector4{0, 1, 0, 0}.Cross(n);
-    return t.Normalized();
+    const Vector4 n = UnitDirection(normal);
+    const Vector4 d = Direction(direction);
+    const Vector4 t = d - n * d.Dot(n);
+    // Compared with the direction's own length, so that short tangents of small models count.
+    const double left = ToDouble(t).Dot(ToDouble(t));
+    if (std::isfinite(left) && left > kMinPerpendicularSquared * ToDouble(d).Dot(ToDouble(d)))
+        return UnitDirection(t);
+    const Vector4 side = std::fabs(n.x) < 0.9f ? Vector4{1, 0, 0, 0}.Cross(n) : Vector4{0, 1, 0, 0}.Cross(n);
+    return UnitDirection(side);
+}
+
+std::optional<Vector4> FaceNormal(const Vector4& a, const Vector4& b, const Vector4& c)
+{
+    const Vec3d pa = ToDouble(a), pb = ToDouble(b), pc = ToDouble(c);
+    const Vec3d cross = (pb - pa).Cross(pc - pa);
+    const double twiceArea = std::sqrt(cross.Dot(cross));
+    const double longest =
+        std::sqrt(std::max({(pb - pa).Dot(pb - pa), (pc - pb).Dot(pc - pb), (pa - pc).Dot(pa - pc)}));
+    if (!std::isfinite(twiceArea) || !std::isfinite(longest) || longest == 0.0)
+        return std::nullopt;
+    const double height = twiceArea / longest;
+    if (height <= kMinShape * longest || height <= kRoundingUlps * FLT_EPSILON * LargestCoordinate(a, b, c))
+        return std::nullopt;
+    return Vector4{static_cast<float>(cross.x / twiceArea), static_cast<float>(cross.y / twiceArea),
+                   static_cast<float>(cross.z / twiceArea), 0.0f};
 }
 
 void MeshBuilder::AddTriangle(MeshCorner a, MeshCorner b, MeshCorner c)
 {
-    const Vector4 facing = Direction(b.position - a.position).Cross(Direction(c.position - a.position));
-    if (facing.LengthSquared() < kMinArea)
+    const std::optional<Vector4> facing = FaceNormal(a.position, b.position, c.position);
+    if (!facing)
         return;
-    if (facing.Dot(Direction(a.normal + b.normal + c.normal)) < 0.0f)
+    if (facing->Dot(Direction(a.normal + b.normal + c.normal)) < 0.0f)
         std::swap(b, c);
     m_vertices.push_back(ToVertex(a));
     m_vertices.push_back(ToVertex(b));

@@ -3,6 +3,7 @@
 #include "graphics/VertexLayout.h"
 #include "math/Vector4.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ class MeshBuilder
 {
   public:
     /// Adds a triangle wound counter-clockwise as seen from the side its normals face, whatever
-    /// order the corners come in; a triangle without area is dropped.
+    /// order the corners come in; a triangle without area (see `FaceNormal`) is dropped.
     void AddTriangle(MeshCorner a, MeshCorner b, MeshCorner c);
     /// Adds the quad a-b-c-d (corners in order round it) as two triangles.
     void AddQuad(const MeshCorner& a, const MeshCorner& b, const MeshCorner& c, const MeshCorner& d);
@@ -40,5 +41,13 @@ class MeshBuilder
 };
 
 /// A vector perpendicular to `normal` made from `direction` (Gram-Schmidt), unit length; some
-/// perpendicular when `direction` is parallel to the normal.
+/// perpendicular when `direction` is parallel to the normal. Works at any length of either.
 Vector4 Perpendicular(const Vector4& direction, const Vector4& normal);
+
+/// The x, y, z of `v` scaled to unit length (w = 0), however short or long `v` is; zero when `v`
+/// is zero or not a number.
+Vector4 UnitDirection(const Vector4& v);
+
+/// The unit normal of the triangle a-b-c (counter-clockwise seen from its tip), or nothing when the
+/// triangle is a point or a line: judged against its own edges, so in any units.
+std::optional<Vector4> FaceNormal(const Vector4& a, const Vector4& b, const Vector4& c);

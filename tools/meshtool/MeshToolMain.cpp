@@ -59,8 +59,8 @@ int ConvertObj(const std::string& input, const std::string& output, float scale)
         std::fprintf(stderr, "vantora-meshtool: cannot write '%s'\n", output.c_str());
         return 1;
     }
-    std::printf("%s: %zu faces, %zu triangles\n", output.c_str(), result.faces,
-                result.mesh.Vertices().size() / 3);
+    std::printf("%s: %zu faces, %zu triangles, %zu without area left out\n", output.c_str(), result.faces,
+                result.mesh.Vertices().size() / 3, result.degenerate);
     return 0;
 }
 

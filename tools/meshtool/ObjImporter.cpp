@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 
@@ -58,7 +59,9 @@ MeshCorner MakeCorner(const CornerRef& ref, const ObjLists& lists, const Vector4
 {
     MeshCorner c;
     c.position = lists.positions[static_cast<size_t>(ref.position)];
-    c.normal = ref.normal >= 0 ? lists.normals[static_cast<size_t>(ref.normal)] : faceNormal;
+    // A normal of zero length (kept so that the indices stay right) gives no direction to use.
+    const Vector4 given = ref.normal >= 0 ? lists.normals[static_cast<size_t>(ref.normal)] : Vector4{};
+    c.normal = given == Vector4{} ? faceNormal : given;
     if (ref.texCoord >= 0)
     {
         c.u = lists.texCoords[static_cast<size_t>(ref.texCoord)][0];
@@ -117,7 +120,10 @@ class Importer
         float x = 0, y = 0, z = 0;
         if (!(words >> x >> y >> z))
             Warn(number, "a normal needs three numbers");
-        m_lists.normals.push_back(Vector4{x, y, z, 0}.Normalized());
+        const Vector4 normal = UnitDirection({x, y, z, 0});
+        if (normal == Vector4{})
+            Warn(number, "a normal without a direction; its faces get their face normal");
+        m_lists.normals.push_back(normal);
     }
 
     void ReadFace(std::istringstream& words, int number)
@@ -137,6 +143,11 @@ class Importer
         ++m_result.faces;
     }
 
+    const Vector4& Position(const CornerRef& corner) const
+    {
+        return m_lists.positions[static_cast<size_t>(corner.position)];
+    }
+
     ObjLists m_lists;
     std::vector<std::array<CornerRef, 3>> m_triangles;
     ObjImport m_result;
@@ -148,16 +159,20 @@ ObjImport Importer::Finish()
     // Tangent frames are summed per distinct corner so that smooth surfaces stay smooth.
     std::map<CornerRef, std::pair<Vector4, Vector4>> frames;
     std::vector<std::array<MeshCorner, 3>> built;
+    std::vector<std::array<CornerRef, 3>> kept;
     for (const auto& triangle : m_triangles)
     {
-        const Vector4& p0 = m_lists.positions[static_cast<size_t>(triangle[0].position)];
-        const Vector4 faceNormal =
-            (m_lists.positions[static_cast<size_t>(triangle[1].position)] - p0)
-                .Cross(m_lists.positions[static_cast<size_t>(triangle[2].position)] - p0)
-                .Normalized();
+        const std::optional<Vector4> faceNormal =
+            FaceNormal(Position(triangle[0]), Position(triangle[1]), Position(triangle[2]));
+        // Dropped before the tangents are summed: a line has no tangent to lend its neighbours.
+        if (!faceNormal)
+        {
+            ++m_result.degenerate;
+            continue;
+        }
         std::array<MeshCorner, 3> corners;
         for (size_t i = 0; i < 3; ++i)
-            corners[i] = MakeCorner(triangle[i], m_lists, faceNormal);
+            corners[i] = MakeCorner(triangle[i], m_lists, *faceNormal);
         MeshBuilder::ComputeTangents(corners[0], corners[1], corners[2]);
         for (size_t i = 0; i < 3; ++i)
         {
@@ -166,12 +181,13 @@ ObjImport Importer::Finish()
             frame.second += corners[i].binormal;
         }
         built.push_back(corners);
+        kept.push_back(triangle);
     }
     for (size_t t = 0; t < built.size(); ++t)
     {
         for (size_t i = 0; i < 3; ++i)
         {
-            const auto& frame = frames[m_triangles[t][i]];
+            const auto& frame = frames[kept[t][i]];
             built[t][i].tangent = Perpendicular(frame.first, built[t][i].normal);
             built[t][i].binormal = Perpendicular(frame.second, built[t][i].normal);
         }

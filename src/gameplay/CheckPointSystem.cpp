@@ -1,7 +1,6 @@
 #include "gameplay/CheckPointSystem.h"
 
 #include "core/Engine.h"
-#include "core/SwapRemove.h"
 #include "gameplay/CheckPoint.h"
 #include "gameplay/Controller.h"
 #include "gameplay/Hud.h"
@@ -48,18 +47,53 @@ CheckPointSystem& CheckPointSystem::Instance()
 
 void CheckPointSystem::AddGate(CheckPoint* gate)
 {
+    const auto lastGates = LastGatePointers();
     m_gates.push_back(gate);
     std::stable_sort(m_gates.begin(), m_gates.end(),
-                     [](const CheckPoint* a, const CheckPoint* b) { return a->GetNumber() < b->GetNumber(); });
+                     [](const CheckPoint* a, const CheckPoint* b)
+                     { return a->GetNumber() < b->GetNumber(); });
+    RestoreLastGates(lastGates);
 }
 
 void CheckPointSystem::RemoveGate(CheckPoint* gate)
 {
-    SwapRemove(m_gates, gate);
-    // A racer's remembered list position may now be past the end.
-    for (LastGate& last : m_lastGate)
-        if (last.index >= static_cast<int>(m_gates.size()))
-            last = {};
+    // Erased in place: the wanted gate and the lap count rely on the list staying sorted, so a
+    // script destroying a gate mid-race must not leave the numbers out of order.
+    const auto lastGates = LastGatePointers();
+    const auto found = std::find(m_gates.begin(), m_gates.end(), gate);
+    if (found != m_gates.end())
+        m_gates.erase(found);
+    RestoreLastGates(lastGates);
+}
+
+std::array<const CheckPoint*, CheckPointSystem::kPlayers> CheckPointSystem::LastGatePointers() const
+{
+    std::array<const CheckPoint*, kPlayers> gates{};
+    for (size_t p = 0; p < gates.size(); ++p)
+        if (m_lastGate[p].index >= 0 && m_lastGate[p].index < static_cast<int>(m_gates.size()))
+            gates[p] = m_gates[static_cast<size_t>(m_lastGate[p].index)];
+    return gates;
+}
+
+void CheckPointSystem::RestoreLastGates(const std::array<const CheckPoint*, kPlayers>& lastGates)
+{
+    for (size_t p = 0; p < lastGates.size(); ++p)
+    {
+        LastGate& last = m_lastGate[p];
+        if (!lastGates[p])
+            continue;
+        const auto found = std::find(m_gates.begin(), m_gates.end(), lastGates[p]);
+        if (found != m_gates.end())
+        {
+            last.index = static_cast<int>(found - m_gates.begin());
+            continue;
+        }
+        // The racer's last gate is gone: it keeps its number, and its place in the list is the
+        // last gate at or below that number, so the next one it wants still exists.
+        last.index = -1;
+        for (size_t i = 0; i < m_gates.size() && m_gates[i]->GetNumber() <= last.number; ++i)
+            last.index = static_cast<int>(i);
+    }
 }
 
 void CheckPointSystem::ResetProgress()
@@ -136,7 +170,13 @@ int CheckPointSystem::WantedGate(int player, size_t& searchFrom) const
         searchFrom = 0;
     if (last.index < 0)
         return m_gates.front()->GetNumber();
-    return m_gates[static_cast<size_t>(last.index)]->GetNumber() + 1;
+    // The next number in the list: with gates numbered 1, 2, 3 … that is the last one plus one,
+    // and a number missing from the list (a destroyed gate) is skipped rather than waited for.
+    const int passed = m_gates[static_cast<size_t>(last.index)]->GetNumber();
+    for (auto i = static_cast<size_t>(last.index + 1); i < m_gates.size(); ++i)
+        if (m_gates[i]->GetNumber() > passed)
+            return m_gates[i]->GetNumber();
+    return passed + 1;
 }
 
 void CheckPointSystem::PassGates(GameObject& racer, int player)
@@ -147,7 +187,7 @@ void CheckPointSystem::PassGates(GameObject& racer, int player)
     size_t from = 0;
     const int wanted = WantedGate(player, from);
     LastGate& last = m_lastGate[static_cast<size_t>(player)];
-    if (last.number != wanted - 1)
+    if (last.number >= wanted)
         return;
     for (size_t i = from; i < m_gates.size(); ++i)
     {
@@ -229,7 +269,8 @@ Vector4 CheckPointSystem::ReferencePoint(size_t gateIndex) const
     const Vector4& f = gate->GetFacing();
     const Vector4 local = transform->GetRotation().Conjugate().Rotate(f);
     const Vector4& s = transform->GetScale();
-    const float depth = std::max({std::fabs(local.x) * s.x, std::fabs(local.y) * s.y, std::fabs(local.z) * s.z});
+    const float depth =
+        std::max({std::fabs(local.x) * s.x, std::fabs(local.y) * s.y, std::fabs(local.z) * s.z});
     return transform->GetPosition() - f * depth;
 }
 
@@ -260,8 +301,8 @@ float CheckPointSystem::Score(GameObject& racer, int player) const
     const bool passedNone = m_lastGate[p].index < 0;
     const size_t current = passedNone ? m_gates.size() - 1 : static_cast<size_t>(m_lastGate[p].index);
     const size_t next = passedNone ? 0 : current + 1;
-    return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number, Transform::PositionOf(&racer),
-                        ReferencePoint(current), ReferencePoint(next));
+    return RunningScore(m_lapsDone[p], m_gates.back()->GetNumber(), m_lastGate[p].number,
+                        Transform::PositionOf(&racer), ReferencePoint(current), ReferencePoint(next));
 }
 
 void CheckPointSystem::TellHuds()
@@ -286,7 +327,8 @@ void CheckPointSystem::PostUpdate()
         ranking.push_back({player, Score(*racer, player)});
     }
     // Ties keep player-index order.
-    std::sort(ranking.begin(), ranking.end(), [](const RankEntry& a, const RankEntry& b) { return a.player < b.player; });
+    std::sort(ranking.begin(), ranking.end(),
+              [](const RankEntry& a, const RankEntry& b) { return a.player < b.player; });
     SortRanking(ranking);
     m_ranking = ranking;
     TellHuds();

@@ -13,7 +13,7 @@ class GameObject;
 /// running and tells their HUDs; writes "Wrong Way!" for racers facing away from their next gate.
 class CheckPointSystem final : public EmptySystem
 {
-public:
+  public:
     static constexpr int kPlayers = 4;
 
     static CheckPointSystem& Instance();
@@ -54,7 +54,7 @@ public:
     bool IsWrongWay(int player) const;
     const std::vector<RankEntry>& Ranking() const { return m_ranking; }
 
-private:
+  private:
     struct LastGate
     {
         int number = 0;
@@ -66,6 +66,10 @@ private:
     std::vector<GameObject*> LiveRacers() const;
     int PlayerOf(const GameObject& racer) const;
     int WantedGate(int player, size_t& searchFrom) const;
+    /// The gate each player passed last, so its list position can be found again after the
+    /// list changes.
+    std::array<const CheckPoint*, kPlayers> LastGatePointers() const;
+    void RestoreLastGates(const std::array<const CheckPoint*, kPlayers>& lastGates);
     void PassGates(GameObject& racer, int player);
     void CheckWrongWay(GameObject& racer, int player);
     void DrawWrongWay() const;

@@ -152,6 +152,35 @@ TEST_F(CheckPointTest, OnlyThePlayersHudsHearTheLapCount)
         << "an object not tagged Player";
 }
 
+TEST_F(CheckPointTest, GatesDestroyedMidRaceKeepTheOrderAndLapsStillCount)
+{
+    race.SetNumberOfLaps(2);
+    Cross(0, 1);
+    Cross(1, 1);
+    Cross(1, 2);
+    // A script destroys gate 1 and a new gate 4 is spawned beyond gate 3 mid-race.
+    Factory::Instance().DestroyObject(gates[0]->GetID());
+    Factory::Instance().PostUpdate();
+    gates.push_back(world.Spawn(RaceWorld::TransformXml({0, 0, 80, 1}, {10, 5, 2, 0}) +
+                                RaceWorld::ColliderXml("BVT_OBB", false, "CheckPoint", 0) +
+                                "<CheckPoint><int name=\"cpNum\" value=\"4\"/>" +
+                                RaceWorld::VectorXml("facing", {0, 0, 1, 0}) + "</CheckPoint>"));
+    EXPECT_EQ(race.GetLastHitCheckPoint(1), gates[1]) << "racer 1 still remembers gate 2";
+    EXPECT_EQ(race.GetLastHitCheckPoint(0), nullptr) << "racer 0's gate is gone";
+    for (int number : {2, 3, 4})
+        Cross(0, number);
+    Cross(1, 3);
+    Cross(1, 4);
+    EXPECT_EQ(race.GetLapsDone(0), 1);
+    EXPECT_EQ(race.GetLapsDone(1), 1);
+    for (int number : {2, 3, 4})
+        Cross(2, number);
+    EXPECT_EQ(race.GetLapsDone(2), 1) << "a lap now starts at gate 2";
+    for (int number : {2, 3, 4})
+        Cross(0, number);
+    EXPECT_EQ(race.GetFinishPlace(0), 0);
+}
+
 TEST_F(CheckPointTest, WrongWayIsShownInTheRacersQuarterUntilItTurns)
 {
     racers[1]->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, -1, 0});

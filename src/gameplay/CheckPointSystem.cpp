@@ -6,6 +6,8 @@
 #include "gameplay/Hud.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
+#include "input/VirtualKeyMap.h"
+#include "math/GameConstants.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
@@ -17,8 +19,6 @@
 
 namespace
 {
-constexpr float kEpsilon = 0.0001f;
-constexpr int kKeyF4 = 115;
 constexpr float kWrongWayPositions[4][2] = {{-0.5f, 0.6f}, {0.5f, 0.6f}, {-0.5f, -0.4f}, {0.5f, -0.4f}};
 
 bool Touching(const GameObject& gate, const GameObject& racer)
@@ -332,7 +332,7 @@ void CheckPointSystem::PostUpdate()
     SortRanking(ranking);
     m_ranking = ranking;
     TellHuds();
-    if (InputSystem::Instance().IsKeyTriggered(kKeyF4))
+    if (InputSystem::Instance().IsKeyTriggered(VirtualKey::kF4))
         EndRaceNow();
 }
 

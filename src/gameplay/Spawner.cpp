@@ -2,6 +2,7 @@
 
 #include "core/TweakBar.h"
 #include "gameplay/LifeComponent.h"
+#include "math/GameConstants.h"
 #include "math/Random.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
@@ -13,7 +14,6 @@
 
 namespace
 {
-constexpr float kEpsilon = 0.0001f;
 } // namespace
 
 Spawner::Spawner() : Component(ComponentType::Spawner)

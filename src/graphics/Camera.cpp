@@ -7,6 +7,7 @@
 #include "input/ActionList.h"
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
+#include "math/GameConstants.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "physics/RigidBody.h"
@@ -21,7 +22,6 @@ constexpr float kStiffness = 1600.0f;
 constexpr float kDamping = 600.0f;
 constexpr float kMass = 20.0f;
 constexpr float kTransitionRate = 3.0f;
-constexpr float kDegreesToRadians = 3.14f / 180.0f;
 const Vector4 kUp{0, 1, 0, 0};
 
 Vector4 Stick(int player, int which)

@@ -1,12 +1,12 @@
 #include "graphics/Shaker.h"
 
+#include "math/GameConstants.h"
 #include "math/Random.h"
 
 #include <algorithm>
 
 namespace
 {
-constexpr float kEpsilon = 0.0001f;
 } // namespace
 
 void Shaker::Shake(float magnitude, float decay, float duration)

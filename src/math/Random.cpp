@@ -1,16 +1,15 @@
 #include "math/Random.h"
 
+#include "math/GameConstants.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace
 {
-// The game's own degree-to-radian factor: 3.14, not pi.
-constexpr float kPi = 3.14f;
-
 float RandomDegreeAngle()
 {
-    return RandomUnit() * 360.0f / 180.0f * kPi;
+    return RandomUnit() * 360.0f / 180.0f * kGamePi;
 }
 } // namespace
 

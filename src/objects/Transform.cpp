@@ -1,15 +1,10 @@
 #include "objects/Transform.h"
 
 #include "core/TweakBar.h"
+#include "math/GameConstants.h"
 #include "objects/GameObject.h"
 
 #include <algorithm>
-
-namespace
-{
-// The game turns degrees into radians with 3.14, not pi: a 90 degree turn is 89.95 degrees.
-constexpr float kDegreesToRadians = 0.0055555557f * 3.14f;
-} // namespace
 
 void Transform::SetPosition(float x, float y, float z)
 {

@@ -2,6 +2,7 @@
 
 #include "core/TweakBar.h"
 #include "gameplay/LifeComponent.h"
+#include "math/GameConstants.h"
 #include "math/Random.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -10,7 +11,6 @@
 
 namespace
 {
-constexpr float kEpsilon = 0.0001f;
 
 // Reads the element's children in order into the given fields, stopping where they run out.
 template <typename... Fields>

@@ -1,6 +1,7 @@
 #include "physics/Spin.h"
 
 #include "gameplay/Controller.h"
+#include "math/GameConstants.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "physics/PhysicsSystem.h"
@@ -8,12 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace
-{
-constexpr float kDegreesToRadians = 0.0055555557f * 3.14f;
-constexpr float kEpsilon = 0.0001f;
-} // namespace
 
 Spin::~Spin()
 {

@@ -1,4 +1,5 @@
 #include "math/Quaternion.h"
+#include "math/GameConstants.h"
 #include "objects/Transform.h"
 #include "script/ScriptArgs.h"
 #include "script/ScriptLibrary.h"
@@ -8,10 +9,6 @@
 namespace
 {
 using A = ScriptArgs;
-
-// The game's own degrees-to-radians factor: 1/180 as a float, and 3.14 rather than pi.
-constexpr float kPerDegree = 0.0055555557f;
-constexpr float kPi = 3.14f;
 
 Transform* TransformAt(lua_State* lua)
 {
@@ -64,7 +61,7 @@ int SetOrientationUsingAngle(lua_State* lua)
     // Without an axis there is no rotation to build; a non-unit quaternion would skew the object.
     if (!transform || axis.LengthSquared() < 0.5f)
         return 0;
-    transform->SetRotation(Quaternion::FromAxisAngle(axis, A::Number(lua, 5) * kPerDegree * kPi));
+    transform->SetRotation(Quaternion::FromAxisAngle(axis, A::Number(lua, 5) * kPerDegree * kGamePi));
     return 0;
 }
 

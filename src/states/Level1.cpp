@@ -8,17 +8,12 @@
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "input/PadState.h"
+#include "input/VirtualKeyMap.h"
 #include "math/Random.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
-
-namespace
-{
-constexpr int kKeyEscape = 27;
-constexpr int kKeyP = 'P';
-} // namespace
 
 std::string Level1::LevelNameFor(int trackIndex)
 {
@@ -51,8 +46,8 @@ void Level1::Update()
     if (states.IsPaused())
         return;
     const InputSystem& input = InputSystem::Instance();
-    const bool pause = !WindowManager::Instance().HasFocus() || input.IsKeyTriggered(kKeyEscape) ||
-                       input.IsButtonTriggeredByAny(PadButton::kStart) || input.IsKeyTriggered(kKeyP);
+    const bool pause = !WindowManager::Instance().HasFocus() || input.IsKeyTriggered(VirtualKey::kEscape) ||
+                       input.IsButtonTriggeredByAny(PadButton::kStart) || input.IsKeyTriggered(VirtualKey::Letter('P'));
     // Without a pause menu to leave it by, pausing would freeze the race for good.
     if (pause && states.CanCreate(GameStateId::kPauseMenu))
     {

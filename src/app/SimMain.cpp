@@ -128,6 +128,7 @@ void RunFrames(Engine& engine, const SimOptions& options, const InputScript& inp
             return;
     }
 }
+
 bool EnterRoot(const std::string& root)
 {
     std::error_code error;

@@ -1,5 +1,6 @@
 // vantora: the game. No arguments; everything it shows is data under res/.
 #include "core/Engine.h"
+#include "core/Messaging.h"
 #include "core/SystemTable.h"
 #include "core/WindowManager.h"
 #include "graphics/GraphicsSystem.h"
@@ -9,6 +10,7 @@
 
 int main()
 {
+    Messaging::WriteDiagnosticsLineByLine();
     AllSystems();
     WindowManager& window = WindowManager::Instance();
     window.SetTitle("Vantora");
@@ -17,7 +19,8 @@ int main()
     window.SetHeadless(false);
 
     auto engine = std::make_unique<Engine>();
-    engine->Init();
+    if (!engine->Init())
+        return 1;
     // Without a window nobody could see or steer the game; the window manager has said why.
     const bool shown = !window.IsHeadless();
     if (shown)

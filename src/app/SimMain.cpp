@@ -2,11 +2,13 @@
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
+#include "core/Messaging.h"
 #include "core/WindowManager.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ImageFile.h"
 #include "input/InputScript.h"
 #include "objects/Factory.h"
+#include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 
 #include <algorithm>
@@ -30,19 +32,47 @@ void StartFirstScreen(const SimOptions& options)
         states.RequestPush(*options.state);
 }
 
-/// Whether a screen has been open and none is left: a race's scripts switched to a screen that
-/// creates nothing (the results, until they exist), so nothing more can happen in this run.
-bool LastScreenClosed(bool& hadScreen)
+/// Notices when no screen can ever be open again, so nothing more can happen in the run: a screen
+/// has been open and none is left (a race's scripts switched to a screen that creates nothing), or
+/// the first state created no screen at all.
+class ScreenWatch
 {
-    const size_t open = GameStateManager::Instance().StackSize();
-    hadScreen = hadScreen || open > 0;
-    return hadScreen && open == 0;
-}
+  public:
+    /// `firstState` is the state the run asked for, or nothing when a scene runs without screens.
+    explicit ScreenWatch(std::optional<int> firstState) : m_firstState(firstState) {}
+
+    /// After each frame: whether the run ends here; if so, says why in one line.
+    bool RunEnds(long long framesRun)
+    {
+        const GameStateManager& states = GameStateManager::Instance();
+        const bool open = states.StackSize() > 0;
+        m_hadScreen = m_hadScreen || open;
+        if (m_hadScreen && !open)
+        {
+            std::printf("vantora-sim: no screen is open after frame %lld; the run ends\n", framesRun);
+            return true;
+        }
+        // The first request is taken in the first frame; once it is gone and left no screen,
+        // nothing is left that could open one.
+        if (m_firstState && !m_hadScreen && states.GetPendingRequest() == GameStateId::kNone)
+        {
+            std::printf(
+                "vantora-sim: the first state (%d) creates no screen; the run ends after frame %lld\n",
+                *m_firstState, framesRun);
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    std::optional<int> m_firstState;
+    bool m_hadScreen = false;
+};
 
 /// Keeps the pixels of the frames the run was asked to photograph and writes them as PNG files.
 class Screenshots
 {
-public:
+  public:
     explicit Screenshots(std::vector<SimScreenshot> shots) : m_shots(std::move(shots)) {}
 
     /// Before frame `frame` runs: asks the graphics system to keep its pixels if it is wanted.
@@ -68,19 +98,22 @@ public:
                 std::fprintf(stderr, "vantora-sim: cannot write screenshot '%s'\n", shot.path.c_str());
     }
 
-private:
+  private:
     bool Wanted(long long frame) const
     {
-        return std::any_of(m_shots.begin(), m_shots.end(), [frame](const SimScreenshot& s) { return s.frame == frame; });
+        return std::any_of(m_shots.begin(), m_shots.end(),
+                           [frame](const SimScreenshot& s) { return s.frame == frame; });
     }
 
     std::vector<SimScreenshot> m_shots;
 };
 
-void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputScript& input,
+void RunFrames(Engine& engine, const SimOptions& options, const InputScript& input,
                const Screenshots& screenshots)
 {
-    bool hadScreen = false;
+    const std::optional<long long> maxFrames = options.frames;
+    ScreenWatch screens(options.scene ? std::nullopt
+                                      : std::optional(options.state.value_or(GameStateId::kMainMenu)));
     while (!maxFrames || engine.FramesRun() < *maxFrames)
     {
         // The input of a frame is in place before its first system runs, as the window's events
@@ -91,19 +124,72 @@ void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputSc
         if (!engine.RunFrame())
             return;
         screenshots.AfterFrame(frame);
-        if (LastScreenClosed(hadScreen))
-        {
-            std::printf("vantora-sim: no screen is open after frame %lld; the run ends\n", engine.FramesRun());
+        if (screens.RunEnds(engine.FramesRun()))
             return;
-        }
     }
+}
+
+bool EnterRoot(const std::string& root)
+{
+    std::error_code error;
+    if (!root.empty())
+        std::filesystem::current_path(root, error);
+    if (error)
+        std::fprintf(stderr, "vantora-sim: cannot enter '%s': %s\n", root.c_str(), error.message().c_str());
+    return !error;
+}
+
+void WriteReport(const SimOptions& options, const Engine& engine,
+                 std::chrono::steady_clock::time_point wallStart)
+{
+    SimReport report;
+    report.frames = engine.FramesRun();
+    report.finalState = GameStateManager::Instance().GetGameState();
+    report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    report.race = SimReport::CaptureRace();
+    if (options.reportPath && !report.Write(*options.reportPath))
+        std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options.reportPath->c_str());
+}
+
+/// Starts the engine in the working directory and runs it; the process's exit status.
+int Run(const SimOptions& options, const InputScript& input)
+{
+    const auto wallStart = std::chrono::steady_clock::now();
+    WindowManager& window = WindowManager::Instance();
+    window.SetTitle("Vantora");
+    window.SetHeadless(!options.render);
+    if (options.render)
+    {
+        // Offscreen and windowed, so frames are 1280 x 720 whatever display there is or is not.
+        window.UseOffscreenDriver();
+        GraphicsSystem::Instance().SetFullscreen(false);
+    }
+    Engine engine;
+    if (options.dt)
+        engine.GetFrameController().SetFixedDeltaTime(*options.dt);
+    engine.SetRandomSeed(options.seed);
+    if (!engine.Init())
+        return 1;
+    if (options.render && !GraphicsSystem::Instance().HasDevice())
+    {
+        std::fprintf(stderr,
+                     "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
+        return 1;
+    }
+    StartFirstScreen(options);
+    RunFrames(engine, options, input, Screenshots(options.screenshots));
+    WriteReport(options, engine, wallStart);
+    Factory::Instance().DestroyAll();
+    GraphicsSystem::Instance().Shutdown();
+    return 0;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
+    Messaging::WriteDiagnosticsLineByLine();
     std::string error;
-    const std::optional<SimOptions> options = ParseSimOptions(argc - 1, argv + 1, error);
+    std::optional<SimOptions> options = ParseSimOptions(argc - 1, argv + 1, error);
     if (!options || options->help)
     {
         if (!options)
@@ -111,58 +197,15 @@ int main(int argc, char** argv)
         std::fputs(SimUsage(), options ? stdout : stderr);
         return options ? 0 : 2;
     }
-    // Read before --root changes the working directory, so the path means what the caller meant.
+    std::error_code noCwd;
+    ResolveSimPaths(*options, std::filesystem::current_path(noCwd));
     InputScript input;
     if (options->inputPath && !InputScript::Load(*options->inputPath, input))
     {
         std::fprintf(stderr, "vantora-sim: cannot open input file '%s'\n", options->inputPath->c_str());
         return 1;
     }
-    // Screenshot paths too are the caller's, not relative to --root.
-    std::vector<SimScreenshot> shots = options->screenshots;
-    for (SimScreenshot& shot : shots)
-        shot.path = std::filesystem::absolute(shot.path).string();
-    std::error_code cd;
-    if (!options->root.empty())
-        std::filesystem::current_path(options->root, cd);
-    if (cd)
-    {
-        std::fprintf(stderr, "vantora-sim: cannot enter '%s': %s\n", options->root.c_str(), cd.message().c_str());
+    if (!EnterRoot(options->root))
         return 1;
-    }
-
-    const auto wallStart = std::chrono::steady_clock::now();
-    WindowManager& window = WindowManager::Instance();
-    window.SetTitle("Vantora");
-    window.SetHeadless(!options->render);
-    if (options->render)
-    {
-        // Offscreen and windowed, so frames are 1280 x 720 whatever display there is or is not.
-        window.UseOffscreenDriver();
-        GraphicsSystem::Instance().SetFullscreen(false);
-    }
-    Engine engine;
-    if (options->dt)
-        engine.GetFrameController().SetFixedDeltaTime(*options->dt);
-    engine.SetRandomSeed(options->seed);
-    engine.Init();
-    if (options->render && !GraphicsSystem::Instance().HasDevice())
-    {
-        std::fprintf(stderr, "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
-        return 1;
-    }
-    StartFirstScreen(*options);
-    RunFrames(engine, options->frames, input, Screenshots(std::move(shots)));
-
-    SimReport report;
-    report.frames = engine.FramesRun();
-    report.finalState = GameStateManager::Instance().GetGameState();
-    report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    report.race = SimReport::CaptureRace();
-    Factory::Instance().DestroyAll();
-    GraphicsSystem::Instance().Shutdown();
-    if (options->reportPath && !report.Write(*options->reportPath))
-        std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options->reportPath->c_str());
-    std::fflush(stdout);
-    return 0;
+    return Run(*options, input);
 }

@@ -34,7 +34,8 @@ bool ParseScreenshot(const std::string& text, SimOptions& options)
 {
     const size_t at = text.rfind('@');
     long long frame = 0;
-    if (at == std::string::npos || at == 0 || !ParseInteger(text.substr(at + 1), 0, 1'000'000'000'000LL, frame))
+    if (at == std::string::npos || at == 0 ||
+        !ParseInteger(text.substr(at + 1), 0, 1'000'000'000'000LL, frame))
         return false;
     options.screenshots.push_back({text.substr(0, at), frame});
     options.render = true;
@@ -46,30 +47,54 @@ using Setter = std::function<bool(SimOptions&, const std::string&)>;
 const std::map<std::string, Setter>& Setters()
 {
     static const std::map<std::string, Setter> setters = {
-        {"--root", [](SimOptions& o, const std::string& v) { o.root = v; return !v.empty(); }},
+        {"--root",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.root = v;
+             return !v.empty();
+         }},
         {"--frames",
-         [](SimOptions& o, const std::string& v) {
+         [](SimOptions& o, const std::string& v)
+         {
              long long n = 0;
              return ParseInteger(v, 0, 1'000'000'000'000LL, n) ? (o.frames = n, true) : false;
          }},
         {"--dt",
-         [](SimOptions& o, const std::string& v) {
+         [](SimOptions& o, const std::string& v)
+         {
              float dt = 0;
              return ParseSeconds(v, dt) ? (o.dt = dt, true) : false;
          }},
         {"--seed",
-         [](SimOptions& o, const std::string& v) {
+         [](SimOptions& o, const std::string& v)
+         {
              long long n = 0;
              return ParseInteger(v, 0, 4294967295LL, n) ? (o.seed = static_cast<unsigned>(n), true) : false;
          }},
         {"--state",
-         [](SimOptions& o, const std::string& v) {
+         [](SimOptions& o, const std::string& v)
+         {
              long long n = 0;
              return ParseInteger(v, 0, 1000, n) ? (o.state = static_cast<int>(n), true) : false;
          }},
-        {"--scene", [](SimOptions& o, const std::string& v) { o.scene = v; return !v.empty(); }},
-        {"--report", [](SimOptions& o, const std::string& v) { o.reportPath = v; return !v.empty(); }},
-        {"--input", [](SimOptions& o, const std::string& v) { o.inputPath = v; return !v.empty(); }},
+        {"--scene",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.scene = v;
+             return !v.empty();
+         }},
+        {"--report",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.reportPath = v;
+             return !v.empty();
+         }},
+        {"--input",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.inputPath = v;
+             return !v.empty();
+         }},
         {"--screenshot", [](SimOptions& o, const std::string& v) { return ParseScreenshot(v, o); }},
     };
     return setters;
@@ -113,6 +138,19 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
     return options;
 }
 
+void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDirectory)
+{
+    const auto resolve = [&callerDirectory](std::string& path) { path = (callerDirectory / path).string(); };
+    if (!options.root.empty())
+        resolve(options.root);
+    if (options.reportPath)
+        resolve(*options.reportPath);
+    if (options.inputPath)
+        resolve(*options.inputPath);
+    for (SimScreenshot& shot : options.screenshots)
+        resolve(shot.path);
+}
+
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
@@ -122,8 +160,10 @@ const char* SimUsage()
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
            "  given more than once and implies --render.\n"
-           "The run ends after --frames, when the game quits, or when the last open screen closes\n"
-           "(a race's scripts switching to a screen that creates nothing, for instance).\n"
+           "File paths are taken from the directory the runner is started in, not from --root.\n"
+           "The run ends after --frames, when the game quits, when the last open screen closes\n"
+           "(a race's scripts switching to a screen that creates nothing, for instance), or when\n"
+           "the first state creates no screen.\n"
            "--input FILE applies timed input at the start of each named frame (frames count from 0):\n"
            "  FRAME key down|up VK                      Windows virtual-key code\n"
            "  FRAME pad SLOT connect|disconnect         SLOT 0..3\n"

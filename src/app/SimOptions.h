@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ struct SimOptions
 /// Parses the runner's arguments (argv[0] excluded). On a bad argument returns nothing and
 /// writes one line saying why into `error`.
 std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std::string& error);
+
+/// Makes every path option absolute against `callerDirectory`, so files mean what the caller meant
+/// once --root has changed the working directory.
+void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDirectory);
 
 /// The usage text printed by --help and after a bad argument.
 const char* SimUsage();

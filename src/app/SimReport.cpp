@@ -8,8 +8,7 @@
 
 namespace
 {
-template <typename Values>
-std::string JsonList(const Values& values)
+template <typename Values> std::string JsonList(const Values& values)
 {
     std::ostringstream out;
     out << "[";
@@ -19,14 +18,31 @@ std::string JsonList(const Values& values)
     return out.str();
 }
 
+/// One value per player, null for a player without a racer.
+template <typename Values> std::string PlayerList(const Values& values, const std::array<bool, 4>& racing)
+{
+    std::ostringstream out;
+    out << "[";
+    for (size_t i = 0; i < values.size(); ++i)
+    {
+        out << (i ? ", " : "");
+        if (racing[i])
+            out << values[i];
+        else
+            out << "null";
+    }
+    out << "]";
+    return out.str();
+}
+
 std::string RaceJson(const RaceReport& race)
 {
     std::ostringstream out;
     out << ",\n  \"race\": {\n"
         << "    \"laps_to_run\": " << race.lapsToRun << ",\n"
-        << "    \"laps_done\": " << JsonList(race.lapsDone) << ",\n"
-        << "    \"finish_places\": " << JsonList(race.finishPlaces) << ",\n"
-        << "    \"finish_frames\": " << JsonList(race.finishFrames) << ",\n"
+        << "    \"laps_done\": " << PlayerList(race.lapsDone, race.racing) << ",\n"
+        << "    \"finish_places\": " << PlayerList(race.finishPlaces, race.racing) << ",\n"
+        << "    \"finish_frames\": " << PlayerList(race.finishFrames, race.racing) << ",\n"
         << "    \"ranking\": " << JsonList(race.ranking) << "\n  }";
     return out.str();
 }
@@ -35,7 +51,8 @@ std::string RaceJson(const RaceReport& race)
 std::string SimReport::ToJson() const
 {
     char text[256];
-    std::snprintf(text, sizeof text, "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
+    std::snprintf(text, sizeof text,
+                  "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
                   finalState, wallSeconds);
     return std::string(text) + (race ? RaceJson(*race) : "") + "\n}\n";
 }
@@ -53,6 +70,12 @@ std::optional<RaceReport> SimReport::CaptureRace()
     if (system.Gates().empty() && system.Ranking().empty())
         return std::nullopt;
     RaceReport race;
+    // The ranking holds exactly the racers that took part: a player whose racer never existed
+    // must not be reported with the place the race's end hands every player still out.
+    race.racing.fill(false);
+    for (const RankEntry& entry : system.Ranking())
+        if (entry.player >= 0 && entry.player < 4)
+            race.racing[static_cast<size_t>(entry.player)] = true;
     race.lapsToRun = system.GetLapsToRun();
     for (int player = 0; player < 4; ++player)
     {

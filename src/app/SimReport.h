@@ -8,6 +8,8 @@
 /// The state of the race at the end of a run.
 struct RaceReport
 {
+    /// Which players have a racer in the race; the others are written as null.
+    std::array<bool, 4> racing{true, true, true, true};
     int lapsToRun = 0;
     std::array<int, 4> lapsDone{};
     std::array<int, 4> finishPlaces{-1, -1, -1, -1};

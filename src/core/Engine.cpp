@@ -55,8 +55,11 @@ System* Engine::Named(const char* name) const
 void Engine::ReadSystemData()
 {
     XmlFile file(ResourcePaths::kSystemData);
-    const std::pair<const char*, std::vector<System*>*> headings[] = {
-        {"UM_Init", &m_initList}, {"UM_Pre", &m_preList}, {"UM_Update", &m_updateList}, {"UM_Post", &m_postList}};
+    m_systemDataLoaded = file.IsLoaded();
+    const std::pair<const char*, std::vector<System*>*> headings[] = {{"UM_Init", &m_initList},
+                                                                      {"UM_Pre", &m_preList},
+                                                                      {"UM_Update", &m_updateList},
+                                                                      {"UM_Post", &m_postList}};
     for (const auto& [heading, list] : headings)
     {
         const XmlElement* section = XmlFile::FindChildElement(file.GetRoot(), heading);
@@ -87,7 +90,8 @@ void Engine::ReadTrackList()
 void Engine::InitSystems()
 {
     GraphicsSystem& graphics = GraphicsSystem::Instance();
-    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") || m_initList[1] != Named("GraphicsSystem"))
+    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") ||
+        m_initList[1] != Named("GraphicsSystem"))
         std::printf("SystemData: \"UM_Init\" should list WindowManager and GraphicsSystem first\n");
 
     // The window and the device come first: the loading scene's textures need them.
@@ -100,8 +104,22 @@ void Engine::InitSystems()
         m_initList[i]->Init();
 }
 
-void Engine::Init()
+bool Engine::HasSystemList() const
 {
+    return m_systemDataLoaded &&
+           !(m_initList.empty() && m_preList.empty() && m_updateList.empty() && m_postList.empty());
+}
+
+bool Engine::Init()
+{
+    // Without its system list nothing would ever open a window or stop the loop: the program
+    // would spin forever, or end having done nothing and claim success.
+    if (!HasSystemList())
+    {
+        std::printf("Cannot start: %s lists no systems to run\n", ResourcePaths::kSystemData);
+        std::fflush(stdout);
+        return false;
+    }
     m_frameController.SetFrameRate(kFrameRate);
     InitSystems();
 
@@ -114,6 +132,7 @@ void Engine::Init()
     Factory::Instance().DestroyList(0);
 
     std::srand(m_seed ? *m_seed : static_cast<unsigned>(std::time(nullptr)));
+    return true;
 }
 
 void Engine::ShowLoadingScreenWhileTexturesLoad()
@@ -123,10 +142,12 @@ void Engine::ShowLoadingScreenWhileTexturesLoad()
     // each texture as soon as it is decoded.
     GraphicsSystem& graphics = GraphicsSystem::Instance();
     graphics.QueueAllTextures();
-    std::thread decoder([this, &graphics] {
-        graphics.DecodeAllTextures();
-        m_loadingDone = true;
-    });
+    std::thread decoder(
+        [this, &graphics]
+        {
+            graphics.DecodeAllTextures();
+            m_loadingDone = true;
+        });
     LoadingScreen::Run(*this, m_loadingDone);
     decoder.join();
     graphics.UploadDecodedTextures();

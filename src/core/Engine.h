@@ -14,7 +14,7 @@ class System;
 /// manager stops running.
 class Engine
 {
-public:
+  public:
     /// Reads res/SystemData.xml and res/TrackList.xml with the fourteen engine systems.
     Engine();
     /// The same with another name-to-system table (tests pass recording systems).
@@ -29,8 +29,11 @@ public:
     static float CurrentDeltaTime() { return s_current ? s_current->GetDeltaTime() : 0.0f; }
 
     /// Start-up: window and graphics first, loading-screen textures, the other systems, the
-    /// loading scene while textures load, then the random seed.
-    void Init();
+    /// loading scene while textures load, then the random seed. False, with one line saying so,
+    /// when res/SystemData.xml gave no system to run: nothing is started then.
+    bool Init();
+    /// Whether res/SystemData.xml loaded and named at least one system under any heading.
+    bool HasSystemList() const;
     /// Runs frames until the game stops, or until `maxFrames` frames have run.
     void MainLoop(std::optional<long long> maxFrames = std::nullopt);
     /// One frame; false when the game stopped during it (its post-updates were skipped).
@@ -49,7 +52,7 @@ public:
     const std::vector<System*>& UpdateList() const { return m_updateList; }
     const std::vector<System*>& PostList() const { return m_postList; }
 
-private:
+  private:
     void ReadSystemData();
     void ReadTrackList();
     System* Named(const char* name) const;
@@ -69,4 +72,5 @@ private:
     std::vector<System*> m_postList;
     std::optional<unsigned> m_seed;
     long long m_framesRun = 0;
+    bool m_systemDataLoaded = false;
 };

@@ -2,6 +2,8 @@
 
 #include "core/ResourcePaths.h"
 
+#include <cstdio>
+
 Messaging::Messaging()
 {
     // in|out neither truncates nor creates: a missing file or folder leaves the stream closed.
@@ -12,4 +14,9 @@ Messaging& Messaging::Instance()
 {
     static Messaging instance;
     return instance;
+}
+
+void Messaging::WriteDiagnosticsLineByLine()
+{
+    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
 }

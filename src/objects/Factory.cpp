@@ -17,10 +17,10 @@
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Light.h"
 #include "graphics/MeshRenderer.h"
-#include "particles/DecoratorComp.h"
 #include "objects/Logic.h"
 #include "objects/Property.h"
 #include "objects/Transform.h"
+#include "particles/DecoratorComp.h"
 #include "physics/Collider.h"
 #include "physics/PhysicsSystem.h"
 #include "physics/RigidBody.h"
@@ -86,7 +86,8 @@ void Factory::Init()
 {
     RegisterCreators();
     for (int type = 0; type < kComponentTypeCount; ++type)
-        componentTypeByName[ComponentTypeName(static_cast<ComponentType>(type))] = static_cast<ComponentType>(type);
+        componentTypeByName[ComponentTypeName(static_cast<ComponentType>(type))] =
+            static_cast<ComponentType>(type);
     LoadAllArchetypes();
 }
 
@@ -96,14 +97,30 @@ std::unique_ptr<Component> Factory::CreateComponent(const std::string& typeName)
     return found == m_creators.end() ? nullptr : found->second->Create();
 }
 
+bool Factory::IsIdInUse(unsigned id) const
+{
+    return std::any_of(m_lists.begin(), m_lists.end(),
+                       [id](const ObjectList& list) { return list.contains(id); });
+}
+
+unsigned Factory::NextFreeId()
+{
+    // Past the top the counter wraps; skipping 0 (no object) and every id still in use means a
+    // fresh id can never replace a live object, however the counter got where it is.
+    do
+        ++lastObjectId;
+    while (lastObjectId == 0 || IsIdInUse(lastObjectId));
+    return lastObjectId;
+}
+
 std::unique_ptr<GameObject> Factory::CreateEmptyObject(const std::string& name)
 {
-    return std::make_unique<GameObject>(name, ++lastObjectId);
+    return std::make_unique<GameObject>(name, NextFreeId());
 }
 
 std::unique_ptr<GameObject> Factory::CloneArchetype(const std::string& name)
 {
-    const unsigned id = ++lastObjectId;
+    const unsigned id = NextFreeId();
     auto found = m_archetypes.find(name);
     if (found == m_archetypes.end())
         return nullptr;
@@ -225,13 +242,33 @@ unsigned Factory::TakeSceneId(const XmlElement* entry, const GameObject& object,
     // No objID (or an unreadable one): the fresh id from the clone stands.
     if (id == 0)
         return object.GetID();
+    if (id > kLargestSceneId)
+    {
+        const char* text = idElement->Attribute("value");
+        std::printf("Scene '%s': objID '%s' is out of range (1 to %u); object '%s' keeps id %u\n",
+                    scene.c_str(), text ? text : "", kLargestSceneId, object.GetName().c_str(),
+                    object.GetID());
+        return object.GetID();
+    }
     lastObjectId = std::max(lastObjectId, id);
-    if (!m_lists[0].contains(id))
+    if (!IsIdInUse(id))
         return id;
-    const unsigned fresh = ++lastObjectId;
+    const unsigned fresh = NextFreeId();
     std::printf("Scene '%s': objID %u is already in use; object '%s' gets id %u\n", scene.c_str(), id,
                 object.GetName().c_str(), fresh);
     return fresh;
+}
+
+void Factory::ReportMissingArchetype(const XmlElement* entry, const std::string& scene,
+                                     std::set<std::string>& reported)
+{
+    const std::string archetype = XmlFile::FirstAttributeValue(entry);
+    if (!reported.insert(archetype).second)
+        return;
+    const XmlElement* idElement = XmlFile::FindChildElement(entry, "uint", "objID");
+    const char* id = idElement ? idElement->Attribute("value") : nullptr;
+    std::printf("Scene '%s': object %s needs archetype '%s', which does not exist; it is left out\n",
+                scene.c_str(), id ? id : "without objID", archetype.c_str());
 }
 
 void Factory::OverrideComponents(GameObject& object, XmlFile& file, const XmlElement* overrides)
@@ -251,16 +288,21 @@ void Factory::OverrideComponents(GameObject& object, XmlFile& file, const XmlEle
 void Factory::LoadScene(const std::string& name, const std::string& folder)
 {
     XmlFile file((folder.empty() ? std::string(ResourcePaths::kScenes) : folder) + name + ".xml");
+    std::set<std::string> missing;
     for (const XmlElement* entry = file.GetRoot() ? file.GetRoot()->FirstChildElement() : nullptr; entry;
          entry = entry->NextSiblingElement())
     {
         std::unique_ptr<GameObject> object = CloneArchetype(XmlFile::FirstAttributeValue(entry));
         if (!object)
+        {
+            ReportMissingArchetype(entry, name, missing);
             continue;
+        }
         object->SetID(TakeSceneId(entry, *object, name));
         // The overrides follow the objID element; an entry without one holds them first.
         const XmlElement* idElement = XmlFile::FindChildElement(entry, "uint", "objID");
-        OverrideComponents(*object, file, idElement ? idElement->NextSiblingElement() : entry->FirstChildElement());
+        OverrideComponents(*object, file,
+                           idElement ? idElement->NextSiblingElement() : entry->FirstChildElement());
         object->InitializeComponents();
         const unsigned id = object->GetID();
         m_lists[0][id] = std::move(object);

@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,8 +21,11 @@ extern unsigned lastObjectId;
 /// res/archetype/ and scenes from res/scene/, and destroys objects deferred or a list at once.
 class Factory final : public System
 {
-public:
+  public:
     static constexpr int kListCount = 2;
+    /// The largest objID a scene may give. Larger ones are negative numbers in the "%d" form files
+    /// are written in, and would leave fresh ids no room above the loaded ones.
+    static constexpr unsigned kLargestSceneId = 0x7FFFFFFFu;
     using ObjectList = std::map<unsigned, std::unique_ptr<GameObject>>;
 
     static Factory& Instance();
@@ -35,18 +39,17 @@ public:
     void PostUpdate() override;
 
     /// Adds or replaces the creator for `type` (each subsystem registers its component classes).
-    template <typename T>
-    void RegisterComponent(ComponentType type)
+    template <typename T> void RegisterComponent(ComponentType type)
     {
         m_creators[ComponentTypeName(type)] = std::make_unique<ComponentCreatorType<T>>(type);
     }
 
     /// A new component of that type name, or null for a name without a creator.
     std::unique_ptr<Component> CreateComponent(const std::string& typeName) const;
-    /// A new object with no components and the next id; not stored.
+    /// A new object with no components and the next free id; not stored.
     std::unique_ptr<GameObject> CreateEmptyObject(const std::string& name);
-    /// A clone of the named archetype with the next id, not initialised nor stored; null (the id
-    /// still consumed) when no archetype has that name.
+    /// A clone of the named archetype with the next free id, not initialised nor stored; null (the
+    /// id still consumed) when no archetype has that name.
     std::unique_ptr<GameObject> CloneArchetype(const std::string& name);
     /// CloneArchetype, InitializeComponents, stored in `list`; null for an unknown archetype.
     GameObject* CreateObject(const std::string& archetype, int list = 0);
@@ -72,12 +75,16 @@ public:
     const std::map<std::string, std::unique_ptr<GameObject>>& Archetypes() const { return m_archetypes; }
     const std::vector<std::pair<unsigned, int>>& DestroyQueue() const { return m_destroyQueue; }
 
-private:
+  private:
     Factory();
     static bool IsValidList(int list) { return list >= 0 && list < kListCount; }
     void RegisterCreators();
+    unsigned NextFreeId();
+    bool IsIdInUse(unsigned id) const;
     void OverrideComponents(GameObject& object, XmlFile& file, const XmlElement* overrides);
     unsigned TakeSceneId(const XmlElement* entry, const GameObject& object, const std::string& scene);
+    static void ReportMissingArchetype(const XmlElement* entry, const std::string& scene,
+                                       std::set<std::string>& reported);
 
     std::array<ObjectList, kListCount> m_lists;
     std::map<std::string, std::unique_ptr<GameObject>> m_archetypes;

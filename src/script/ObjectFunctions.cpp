@@ -13,8 +13,11 @@ using A = ScriptArgs;
 
 int GetObjectByID(lua_State* lua)
 {
-    const int id = A::Integer(lua, 1);
-    return A::PushObject(lua, id > 0 ? Factory::Instance().FindObject(static_cast<unsigned>(id)) : nullptr);
+    // Ids are unsigned 32-bit, as GetObjectID hands them out, so the whole range is read rather
+    // than an int's; anything outside it, negatives and NaN included, names no object.
+    const double id = lua_tonumber(lua, 1);
+    const bool inRange = id >= 1.0 && id < 4294967296.0;
+    return A::PushObject(lua, inRange ? Factory::Instance().FindObject(static_cast<unsigned>(id)) : nullptr);
 }
 
 int GetObjByTag(lua_State* lua)

@@ -5,7 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace
 {
@@ -26,6 +29,23 @@ int RunSim(const std::string& args)
 {
     const std::string command = std::string(VANTORA_SIM_PATH) + " " + args + " > /dev/null";
     return std::system(command.c_str());
+}
+
+/// Runs `command` in a shell; its exit status (124 when `timeout` had to stop it).
+int Shell(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string Sim()
+{
+    return VANTORA_SIM_PATH;
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
 }
 } // namespace
 
@@ -57,6 +77,33 @@ TEST(SimOptions, RejectsBadValuesWithOneReason)
     EXPECT_EQ(error, "unknown option '--fly'");
 }
 
+TEST(SimOptions, PathsAreResolvedAgainstTheCallersDirectory)
+{
+    std::string error;
+    auto options = Parse(
+        {"--root", "tree", "--report", "out/r.json", "--input", "/abs/in.txt", "--screenshot", "shot.png@3"},
+        error);
+    ASSERT_TRUE(options) << error;
+    ResolveSimPaths(*options, "/home/me");
+    EXPECT_EQ(options->root, "/home/me/tree");
+    EXPECT_EQ(options->reportPath, "/home/me/out/r.json");
+    EXPECT_EQ(options->inputPath, "/abs/in.txt");
+    EXPECT_EQ(options->screenshots.at(0).path, "/home/me/shot.png");
+}
+
+TEST(SimReport, PlayersWithoutARacerAreNull)
+{
+    RaceReport race;
+    race.racing = {true, true, true, false};
+    race.finishPlaces = {0, 2, 1, 3};
+    race.finishFrames = {90, 120, 100, 121};
+    race.ranking = {0, 2, 1};
+    const std::string json = SimReport{10, 4, 0.1, race}.ToJson();
+    EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
+    EXPECT_TRUE(Contains(json, "\"finish_places\": [0, 2, 1, null]")) << json;
+    EXPECT_TRUE(Contains(json, "\"finish_frames\": [90, 120, 100, null]")) << json;
+}
+
 TEST(SimReport, WritesTheSummaryFields)
 {
     SimReport report{120, 4, 0.5, std::nullopt};
@@ -70,8 +117,8 @@ TEST(SimRunner, RunsASceneOfAFixtureTreeAndReportsFrames)
 {
     TempFolder out;
     const std::string report = (out.Path() / "r.json").string();
-    ASSERT_EQ(RunSim("--root " + FixturePath("spine") + " --frames 7 --dt 0.016666 --seed 1 --scene level --report " +
-                     report),
+    ASSERT_EQ(RunSim("--root " + FixturePath("spine") +
+                     " --frames 7 --dt 0.016666 --seed 1 --scene level --report " + report),
               0);
     const std::string json = ReadFile(report);
     EXPECT_NE(json.find("\"frames\": 7"), std::string::npos) << json;
@@ -82,4 +129,95 @@ TEST(SimRunner, FailsToStartOnABadRootOrOption)
 {
     EXPECT_NE(RunSim("--root /no/such/dir --frames 1 2>/dev/null"), 0);
     EXPECT_NE(RunSim("--frames x 2>/dev/null"), 0);
+}
+
+TEST(SimRunner, ReportLandsInTheCallersDirectoryNotInTheRoot)
+{
+    TempFolder caller;
+    caller.Write("in.txt", "0 focus on\n");
+    const std::string name = "caller-" + std::to_string(getpid()) + ".json";
+    const std::filesystem::path strayed = std::filesystem::path(FixturePath("spine")) / name;
+    const int status =
+        Shell("cd " + caller.Path().string() + " && " + Sim() + " --root " + FixturePath("spine") +
+              " --frames 2 --scene level --input in.txt --report " + name + " > /dev/null");
+    const bool inRoot = std::filesystem::remove(strayed);
+    EXPECT_EQ(status, 0);
+    EXPECT_FALSE(inRoot) << "the report was written into the data tree";
+    EXPECT_TRUE(Contains(ReadFile(caller.Path() / name), "\"frames\": 2"));
+}
+
+TEST(SimRunner, EndsAndReportsWhenTheFirstStateCreatesNoScreen)
+{
+    TempFolder out;
+    const auto report = out.Path() / "r.json";
+    const auto log = out.Path() / "log.txt";
+    ASSERT_EQ(Shell("timeout 120 " + Sim() + " --root " + FixturePath("spine") + " --state 99 --report " +
+                    report.string() + " > " + log.string()),
+              0);
+    EXPECT_TRUE(Contains(ReadFile(log),
+                         "vantora-sim: the first state (99) creates no screen; the run ends after frame 1\n"))
+        << ReadFile(log);
+    EXPECT_TRUE(Contains(ReadFile(report), "\"frames\": 1,")) << ReadFile(report);
+}
+
+TEST(SimRunner, GameAndRunnerStopWithOneLineWithoutASystemList)
+{
+    TempFolder tree;
+    tree.Write("res/TrackList.xml", "<TrackList/>");
+    const auto log = tree.Path() / "log.txt";
+    const std::string cannotStart = "Cannot start: res/SystemData.xml lists no systems to run\n";
+    const std::string root = " --root " + tree.Path().string();
+    for (const std::string& args : {root, root + " --render --frames 3"})
+    {
+        const int status = Shell("timeout 120 " + Sim() + args + " > " + log.string() + " 2>&1");
+        EXPECT_NE(status, 0) << args;
+        EXPECT_NE(status, 124) << args << ": it ran on with no systems";
+        EXPECT_TRUE(Contains(ReadFile(log), cannotStart)) << ReadFile(log);
+        EXPECT_FALSE(Contains(ReadFile(log), "OpenGL")) << ReadFile(log);
+    }
+    const int status = Shell("cd " + tree.Path().string() + " && timeout 120 " + VANTORA_GAME_PATH + " > " +
+                             log.string() + " 2>&1");
+    EXPECT_NE(status, 0);
+    EXPECT_NE(status, 124) << "the game ran on with no systems";
+    EXPECT_TRUE(Contains(ReadFile(log), cannotStart)) << ReadFile(log);
+}
+
+// Output into a file or pipe must not wait in a buffer that a stopped process takes with it.
+TEST(SimRunner, DiagnosticsReachAFileWhileTheRunGoesOn)
+{
+    TempFolder out;
+    const std::string log = (out.Path() / "log.txt").string();
+    // An endless scene run: wait up to 30 s for a start-up line, then kill the runner.
+    out.Write("watch.sh",
+              "\"$1\" --root \"$2\" --scene level > \"$3\" 2>&1 &\n"
+              "pid=$!\n"
+              "for i in $(seq 300); do grep -q archetype/broken.xml \"$3\" && break; sleep 0.1; done\n"
+              "kill -KILL $pid\n"
+              "wait $pid\n");
+    Shell("bash " + (out.Path() / "watch.sh").string() + " " + Sim() + " " + FixturePath("spine") + " " +
+          log);
+    EXPECT_TRUE(Contains(ReadFile(log), "Could not load file 'res/archetype/broken.xml'")) << ReadFile(log);
+}
+
+TEST(SimRunner, RaceWithAMissingRacerNamesItAndReportsOnlyTheRacersThatExist)
+{
+    TempFolder tree;
+    std::filesystem::copy(std::string(VANTORA_SOURCE_DIR) + "/res", tree.Path() / "res",
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::remove(tree.Path() / "res/archetype/racer4.xml");
+    // F4 ends the race at once; every player still out is handed the last place.
+    tree.Write("f4.txt", "5 key down 115\n6 key up 115\n");
+    const auto report = tree.Path() / "r.json";
+    const auto log = tree.Path() / "log.txt";
+    ASSERT_EQ(Shell(Sim() + " --root " + tree.Path().string() +
+                    " --state 4 --frames 12 --dt 0.016666 --seed 1 " + "--input " +
+                    (tree.Path() / "f4.txt").string() + " --report " + report.string() + " > " +
+                    log.string()),
+              0);
+    EXPECT_TRUE(Contains(ReadFile(log), "needs archetype 'Racer4', which does not exist; it is left out\n"))
+        << ReadFile(log);
+    const std::string json = ReadFile(report);
+    EXPECT_TRUE(std::regex_search(json, std::regex("\"finish_places\": \\[\\d, \\d, \\d, null\\]"))) << json;
+    EXPECT_TRUE(Contains(json, "\"finish_frames\": [")) << json;
+    EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
 }

@@ -12,7 +12,7 @@ namespace
 // A system that writes "<name>.<slot>" into a shared log and can run an action in Update.
 class RecordingSystem : public System
 {
-public:
+  public:
     RecordingSystem(std::string name, std::vector<std::string>* log) : m_name(std::move(name)), m_log(log) {}
     void Init() override { m_log->push_back(m_name + ".Init"); }
     void PreUpdate() override { m_log->push_back(m_name + ".Pre"); }
@@ -25,18 +25,18 @@ public:
     void PostUpdate() override { m_log->push_back(m_name + ".Post"); }
     std::function<void()> onUpdate;
 
-private:
+  private:
     std::string m_name;
     std::vector<std::string>* m_log;
 };
 
 class EngineLoopTest : public testing::Test
 {
-protected:
+  protected:
     EngineLoopTest()
     {
-        for (const char* name : {"WindowManager", "InputSystem", "GraphicsSystem", "GameStateManager", "Messaging",
-                                 "SoundSystem", "Factory", "Logic", "PhysicsSystem"})
+        for (const char* name : {"WindowManager", "InputSystem", "GraphicsSystem", "GameStateManager",
+                                 "Messaging", "SoundSystem", "Factory", "Logic", "PhysicsSystem"})
             m_systems.emplace(name, std::make_unique<RecordingSystem>(name, &log));
     }
 
@@ -73,9 +73,9 @@ TEST_F(EngineLoopTest, CallsTheListedSystemsInFileOrderAsOftenAsListed)
     Write(kSimpleOrder);
     auto engine = Build();
     ASSERT_TRUE(engine->RunFrame());
-    const std::vector<std::string> expected = {"WindowManager.Pre", "PhysicsSystem.Pre",    "PhysicsSystem.Update",
-                                               "Logic.Update",      "Logic.Update",         "PhysicsSystem.Post",
-                                               "Factory.Post"};
+    const std::vector<std::string> expected = {
+        "WindowManager.Pre", "PhysicsSystem.Pre",  "PhysicsSystem.Update", "Logic.Update",
+        "Logic.Update",      "PhysicsSystem.Post", "Factory.Post"};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(engine->UpdateList().size(), 3u) << "the unknown name is skipped";
 }
@@ -94,9 +94,9 @@ TEST_F(EngineLoopTest, PausingDuringUpdateTakesThePausedPostUpdateThatFrame)
     Sys("Logic").onUpdate = nullptr;
     engine->RunFrame();
     const std::vector<std::string> pausedFrame = {
-        "WindowManager.Pre",    "Messaging.Pre",    "GraphicsSystem.Pre", "WindowManager.Update",
-        "Messaging.Update",     "GameStateManager.Update", "SoundSystem.Update", "Messaging.Post",
-        "InputSystem.Post",     "GraphicsSystem.Post"};
+        "WindowManager.Pre", "Messaging.Pre",           "GraphicsSystem.Pre", "WindowManager.Update",
+        "Messaging.Update",  "GameStateManager.Update", "SoundSystem.Update", "Messaging.Post",
+        "InputSystem.Post",  "GraphicsSystem.Post"};
     EXPECT_EQ(log, pausedFrame) << "physics, logic and the factory stand still";
 }
 
@@ -132,6 +132,22 @@ TEST_F(EngineLoopTest, MissingSystemDataReportsAndLeavesListsEmpty)
     EXPECT_NE(printed.find("Could not load file 'res/SystemData.xml'. Error = 'Failed to open file'"),
               std::string::npos);
     EXPECT_NE(printed.find("Could not load file 'res/TrackList.xml'"), std::string::npos);
+}
+
+TEST_F(EngineLoopTest, InitWithoutASystemListSaysSoAndStartsNothing)
+{
+    for (const char* systemData : {"", "<SystemData><UM_Init><s n=\"Nope\"/></UM_Init></SystemData>"})
+    {
+        if (*systemData)
+            Write(systemData);
+        auto engine = Build();
+        ScopedWorkingDirectory cwd(m_folder.Path());
+        bool started = true;
+        const std::string printed = CaptureStdout([&] { started = engine->Init(); });
+        EXPECT_FALSE(started) << systemData;
+        EXPECT_EQ(printed, "Cannot start: res/SystemData.xml lists no systems to run\n");
+        EXPECT_TRUE(log.empty()) << "nothing is initialised";
+    }
 }
 
 TEST(Engine, DefaultTableHoldsTheFourteenSystemsAndReadsTrackNames)

@@ -4,14 +4,16 @@
 #include "objects/Transform.h"
 #include "support/TestSupport.h"
 
+#include <climits>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace
 {
 // Each test runs in its own process, so the Factory starts empty; this loads the fixture tree.
 class FactoryTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_printed = CaptureStdout([] { Factory::Instance().Init(); });
@@ -34,7 +36,8 @@ TEST_F(FactoryTest, LoadsArchetypesByRootNameWhateverTheFileCase)
     ASSERT_NE(marker, nullptr) << "Marker.XML is found by its lower-cased stem";
     EXPECT_NE(factory.FindArchetype("Camera"), nullptr);
     EXPECT_EQ(factory.FindArchetype("Broken"), nullptr);
-    EXPECT_NE(m_printed.find("Could not load file 'res/archetype/broken.xml'"), std::string::npos) << m_printed;
+    EXPECT_NE(m_printed.find("Could not load file 'res/archetype/broken.xml'"), std::string::npos)
+        << m_printed;
     EXPECT_EQ(marker->ComponentCount(), 2u) << "the unknown element is skipped";
     EXPECT_EQ(TransformOf(marker)->GetScale().x, -1.0f) << "archetypes keep what the file says";
     EXPECT_EQ(componentTypeByName.size(), 20u);
@@ -58,7 +61,8 @@ TEST_F(FactoryTest, CloneArchetypeCopiesComponentsAndConsumesAnIdEvenWhenUnknown
     ASSERT_NE(clone, nullptr);
     EXPECT_EQ(clone->GetID(), before + 2);
     EXPECT_EQ(TransformOf(clone.get())->GetScale(), (Vector4{0, 2, 3, 0}));
-    EXPECT_EQ(Logic::Instance().GetObjectByTag(ObjectTag::SpawnPoint), nullptr) << "clones are not initialised";
+    EXPECT_EQ(Logic::Instance().GetObjectByTag(ObjectTag::SpawnPoint), nullptr)
+        << "clones are not initialised";
 }
 
 TEST_F(FactoryTest, SceneIdsRaiseTheCounterAndOverridesOnlyTouchExistingComponents)
@@ -81,6 +85,12 @@ TEST_F(FactoryTest, SceneIdsRaiseTheCounterAndOverridesOnlyTouchExistingComponen
     EXPECT_EQ(objects.at(fresh[0])->GetName(), "Camera");
     EXPECT_EQ(objects.at(fresh[0])->GetID(), fresh[0]);
     EXPECT_NE(printed.find("objID 7 is already in use"), std::string::npos) << printed;
+    EXPECT_NE(
+        printed.find(
+            "Scene 'level': object 99 needs archetype 'Nobody', which does not exist; it is left out\n"),
+        std::string::npos)
+        << printed;
+    EXPECT_EQ(printed.find("Nobody"), printed.rfind("Nobody")) << "once per missing name";
     EXPECT_GT(factory.CreateObject("Marker")->GetID(), fresh[1]);
     EXPECT_EQ(Logic::Instance().GetObjectsByTag(ObjectTag::SpawnPoint).size(), 5u);
 }
@@ -130,4 +140,40 @@ TEST_F(FactoryTest, DestroyAllEmptiesObjectsAndArchetypes)
     EXPECT_TRUE(factory.GetObjectList(0).empty());
     EXPECT_TRUE(factory.Archetypes().empty());
     EXPECT_TRUE(Logic::Instance().GetObjectsByTag(ObjectTag::SpawnPoint).empty());
+}
+
+TEST_F(FactoryTest, FreshIdsWrapPastTheTopWithoutReplacingLiveObjects)
+{
+    CaptureStdout([&] { factory.LoadScene("loading"); });
+    const GameObject* camera = factory.FindObject(5);
+    lastObjectId = UINT_MAX - 1;
+    std::set<unsigned> ids;
+    for (int i = 0; i < 7; ++i)
+        ids.insert(factory.CreateObject("Marker")->GetID());
+    EXPECT_EQ(ids, (std::set<unsigned>{UINT_MAX, 1, 2, 3, 4, 6, 7})) << "0 and the camera's 5 are skipped";
+    EXPECT_EQ(factory.FindObject(5), camera);
+    EXPECT_EQ(factory.GetObjectList(0).size(), 8u);
+}
+
+TEST_F(FactoryTest, SceneObjIdBeyondTheIdSpaceIsRefusedAndNothingIsOverwritten)
+{
+    TempFolder folder;
+    folder.Write("wrap.xml", R"(<Scene>
+        <O a="Camera"><uint name="objID" value="-1"/><C/></O>
+        <O a="Marker"><uint name="objID" value="1"/><C/></O>
+        <O a="Marker"><uint name="objID" value="2"/><C/></O>
+        <O a="Marker"><C/></O>
+    </Scene>)");
+    const std::string printed =
+        CaptureStdout([&] { factory.LoadScene("wrap", folder.Path().string() + "/"); });
+    EXPECT_NE(
+        printed.find("Scene 'wrap': objID '-1' is out of range (1 to 2147483647); object 'Camera' keeps id"),
+        std::string::npos)
+        << printed;
+    EXPECT_EQ(factory.GetObjectList(0).size(), 4u);
+    EXPECT_EQ(factory.FindObject(UINT_MAX), nullptr);
+    const GameObject* camera = Logic::Instance().GetObjectByTag(ObjectTag::CameraObj);
+    ASSERT_NE(camera, nullptr);
+    EXPECT_EQ(factory.FindObject(camera->GetID()), camera);
+    EXPECT_LE(lastObjectId, Factory::kLargestSceneId) << "fresh ids still have room above the loaded ones";
 }

@@ -177,6 +177,18 @@ TEST(ScriptLibrary, ObjectsAndTags)
     EXPECT_TRUE(Object(kGate)->IsDead());
 }
 
+TEST(ScriptLibrary, GetObjectByIDReachesEveryIdAnObjectCanHave)
+{
+    ScriptWorld world;
+    lastObjectId = 3'000'000'000u - 1;
+    world.Create("Orb");
+    lastObjectId = 4'294'967'295u - 1;
+    world.Create("Orb");
+    EXPECT_EQ(Lua("return GetObjectByID(3000000000), GetObjectByID(GetObjectID(GetObjectByID(4294967295))), "
+                  "GetObjectByID(4294967296), GetObjectByID(4294967295 + 2^32), GetObjectByID(0/0)"),
+              "obj 3000000000, obj 4294967295, null, null, null");
+}
+
 TEST(ScriptLibrary, PlayersAndTheRace)
 {
     ScriptWorld world;
@@ -256,7 +268,7 @@ namespace
 {
 class StubScreen final : public GameState
 {
-public:
+  public:
     explicit StubScreen(int id) { SetId(id); }
     void Enter() override {}
     void Update() override {}

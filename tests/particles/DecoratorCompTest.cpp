@@ -59,7 +59,4 @@ TEST(DecoratorComp, RemoveDecFreesTheDecoratorOnlyAfterThePanelHasDrawnItsFields
     EXPECT_NE(bar.Find("lifeMax"), nullptr);
     DrawClicking(bar, "remove_dec");
     EXPECT_NE(decorators.Get(1), nullptr) << "no scale decorator is left to remove: nothing happens";
-
-    DrawClicking(bar, "add_dec");
-    EXPECT_NE(decorators.Get(0), nullptr);
 }

@@ -92,7 +92,7 @@ TEST(ScriptSandbox, NoRouteReachesARemovedDoor)
             loadfile = 1, dofile = 1, require = 1, loadlib = 1, module = 1, seeall = 1, package = 1,
             io = 1, debug = 1, dump = 1, exit = 1, getenv = 1, rename = 1, tmpname = 1,
             setlocale = 1, newproxy = 1, sethook = 1, getregistry = 1}
-        -- (os.remove shares its key with table.remove; the exact list of os above covers it.)
+        -- (os.remove shares its key with table.remove; the test of the exact os table covers it.)
         local seen, open, hits = {}, {_G, getmetatable(''), getfenv(0), getfenv(1)}, {}
         while #open > 0 do
             local value = table.remove(open)
@@ -114,8 +114,6 @@ TEST(ScriptSandbox, NoRouteReachesARemovedDoor)
     EXPECT_EQ(found, "\"\"");
     // What a script gets when it reaches for a removed door anyway.
     EXPECT_EQ(Lua("return pcall(require, 'os')"), "false, \"attempt to call a nil value\"");
-    EXPECT_EQ(Lua("return os.execute, io, loadfile, dofile, module, package, debug"),
-              "nil, nil, nil, nil, nil, nil, nil");
 }
 
 TEST(ScriptSandbox, TheSafePartsStillWork)

@@ -5,12 +5,21 @@
 namespace
 {
 constexpr int kMaxIncludeDepth = 8;
+// The depth cap alone does not bound the work: files that each include the next on several lines
+// grow as lines ^ depth. A real effect includes a shared file or two; these totals leave room for
+// far more and stop a runaway tree within a moment and a few megabytes. Going past either bound
+// stops every further include, so a file that includes itself is reported once, not per line.
+constexpr int kMaxIncludes = 64;
+constexpr size_t kMaxIncludedBytes = 4u * 1024 * 1024;
 
 struct Expansion
 {
     PassState pass;
     std::vector<std::string> errors;
     int nextSourceNumber = 1;
+    int includes = 0;
+    size_t includedBytes = 0;
+    bool stopped = false; ///< past a bound: every further include is left out, unreported
 };
 
 bool ParseSwitch(const std::string& value, bool& out)
@@ -65,15 +74,48 @@ std::optional<std::string> IncludeName(const std::string& line)
 std::string Expand(const std::string& text, int sourceNumber, int depth, const IncludeReader& read,
                    Expansion& state);
 
+// Stops all further includes with one line naming the file that went past a bound.
+void StopIncludes(const std::string& name, const std::string& why, Expansion& state)
+{
+    state.stopped = true;
+    state.errors.push_back("\"" + name + "\" " + why + "; the includes from there on are left out");
+}
+
+// The text of an include, or nothing (reported) when it cannot be read or goes past a bound.
+std::optional<std::string> ReadInclude(const std::string& name, int depth, const IncludeReader& read,
+                                       Expansion& state)
+{
+    if (state.stopped)
+        return std::nullopt;
+    if (depth >= kMaxIncludeDepth)
+    {
+        StopIncludes(name, "is nested more than " + std::to_string(kMaxIncludeDepth) + " includes deep",
+                     state);
+        return std::nullopt;
+    }
+    std::optional<std::string> included = name.empty() ? std::nullopt : read(name);
+    if (!included)
+        state.errors.push_back("cannot include \"" + name + "\"");
+    else if (++state.includes > kMaxIncludes || included->size() > kMaxIncludedBytes - state.includedBytes)
+        StopIncludes(name,
+                     "goes past " + std::to_string(kMaxIncludes) + " includes or " +
+                         std::to_string(kMaxIncludedBytes / (1024 * 1024)) + " MB of included text",
+                     state);
+    else
+    {
+        state.includedBytes += included->size();
+        return included;
+    }
+    return std::nullopt;
+}
+
 // Each included file gets its own source-string number so compile errors point into it.
 void AppendInclude(const std::string& name, int lineNumber, int sourceNumber, int depth,
                    const IncludeReader& read, Expansion& state, std::string& out)
 {
-    const std::optional<std::string> included =
-        depth < kMaxIncludeDepth && !name.empty() ? read(name) : std::nullopt;
+    const std::optional<std::string> included = ReadInclude(name, depth, read, state);
     if (!included)
     {
-        state.errors.push_back("cannot include \"" + name + "\"");
         out += '\n';
         return;
     }

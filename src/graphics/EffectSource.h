@@ -18,7 +18,8 @@ struct EffectSource
     PassState pass;
     std::string vertex;
     std::string fragment;
-    /// Problems found while reading (bad pass lines, missing includes); empty when all is well.
+    /// Problems found while reading (bad pass lines, missing includes, includes nested too deep or
+    /// too many in all); empty when all is well.
     std::vector<std::string> errors;
 };
 

@@ -11,13 +11,15 @@
 
 namespace
 {
+constexpr const char* kScaleGroup = "ScaleDec";
+constexpr const char* kLifeGroup = "LifeDec";
 
 // Reads the element's children in order into the given fields, stopping where they run out.
-template <typename... Fields>
-void ReadByPosition(const XmlElement* element, Fields&... fields)
+template <typename... Fields> void ReadByPosition(const XmlElement* element, Fields&... fields)
 {
     const XmlElement* child = element ? element->FirstChildElement() : nullptr;
-    auto readOne = [&child](auto& field) {
+    auto readOne = [&child](auto& field)
+    {
         if (!child)
             return;
         XmlFile::ReadValue(field, child);
@@ -71,11 +73,16 @@ void ScaleDecorator::Serialize(XmlFile& file, XmlElement* parent) const
 
 void ScaleDecorator::AddToTweakBar(TweakBar& bar)
 {
-    const std::string group = "group='ScaleDec'";
+    const std::string group = TweakBar::GroupDefinition(kScaleGroup);
     bar.AddVarRW("RandomScale", TweakType::Bool, &m_randomScale, group);
     bar.AddVarRW("ScaleOverLife", TweakType::Bool, &m_scaleOverLife, group);
     bar.AddVarRW("ScaleMin", TweakType::Float, &m_scaleMin, group);
     bar.AddVarRW("ScaleMax", TweakType::Float, &m_scaleMax, group);
+}
+
+void ScaleDecorator::RemoveFromTweakBar(TweakBar& bar)
+{
+    bar.RemoveGroup(kScaleGroup);
 }
 
 void LifeCompDecorator::Initialize(GameObject& owner)
@@ -99,7 +106,12 @@ void LifeCompDecorator::Serialize(XmlFile& file, XmlElement* parent) const
 
 void LifeCompDecorator::AddToTweakBar(TweakBar& bar)
 {
-    const std::string group = "group='LifeDec'";
+    const std::string group = TweakBar::GroupDefinition(kLifeGroup);
     bar.AddVarRW("lifeMin", TweakType::Float, &m_lifeMin, group);
     bar.AddVarRW("lifeMax", TweakType::Float, &m_lifeMax, group);
+}
+
+void LifeCompDecorator::RemoveFromTweakBar(TweakBar& bar)
+{
+    bar.RemoveGroup(kLifeGroup);
 }

@@ -38,13 +38,22 @@ void DecoratorComp::Add(int kind)
         m_slots[static_cast<size_t>(kind)] = Make(kind);
 }
 
-void DecoratorComp::Remove(int kind)
+std::unique_ptr<Decorator> DecoratorComp::Take(int kind)
 {
     if (kind < 0 || kind >= kKindCount || !m_slots[static_cast<size_t>(kind)])
-        return;
+        return nullptr;
     if (GetOwner())
         m_slots[static_cast<size_t>(kind)]->Remove(*GetOwner());
-    m_slots[static_cast<size_t>(kind)].reset();
+    return std::move(m_slots[static_cast<size_t>(kind)]);
+}
+
+void DecoratorComp::Remove(int kind, TweakBar& bar)
+{
+    std::unique_ptr<Decorator> decorator = Take(kind);
+    if (!decorator)
+        return;
+    decorator->RemoveFromTweakBar(bar);
+    bar.KeepUntilClear(std::move(decorator));
 }
 
 void DecoratorComp::Initialize()
@@ -103,8 +112,10 @@ void DecoratorComp::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
 {
     const std::string group = TweakBar::GroupDefinition(GetTypeName());
     bar.AddEnum("Decorators", &s_selectedKind, {"Scale", "Life"}, group);
-    bar.AddButton("add_dec", [this] { Add(s_selectedKind); }, group);
-    bar.AddButton("remove_dec", [this] { Remove(s_selectedKind); }, group);
+    bar.AddButton(
+        "add_dec", [this] { Add(s_selectedKind); }, group);
+    bar.AddButton(
+        "remove_dec", [this, &bar] { Remove(s_selectedKind, bar); }, group);
     for (auto& slot : m_slots)
         if (slot)
             slot->AddToTweakBar(bar);

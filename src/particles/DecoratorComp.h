@@ -9,7 +9,7 @@
 /// Holds at most one scale and one life decorator and runs them for its object.
 class DecoratorComp final : public Component
 {
-public:
+  public:
     static constexpr int kKindCount = 2;
 
     DecoratorComp();
@@ -19,7 +19,10 @@ public:
     Decorator* Get(int kind) const;
     /// Creates a decorator of `kind` in its slot if the slot is empty.
     void Add(int kind);
-    void Remove(int kind);
+    /// What the panel's "remove_dec" does: takes the decorator of `kind` off the object and its
+    /// group off the panel, which keeps it alive until it is refilled, since the click comes while
+    /// the panel is still drawing fields that point into it.
+    void Remove(int kind, TweakBar& bar);
 
     void Initialize() override;
     bool Update() override;
@@ -29,8 +32,10 @@ public:
     void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
     void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
 
-private:
+  private:
     static std::unique_ptr<Decorator> Make(int kind);
+    /// The decorator of `kind` out of its slot, after its Remove; null if there is none.
+    std::unique_ptr<Decorator> Take(int kind);
 
     std::array<std::unique_ptr<Decorator>, kKindCount> m_slots;
     bool m_registered = false;

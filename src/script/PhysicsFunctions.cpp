@@ -22,9 +22,12 @@ Collider* ColliderAt(lua_State* lua, int index = 1)
     return A::Find<Collider>(lua, index, ComponentType::Collider);
 }
 
-/// Whether the owner of `touched` carries the tag.
+/// Whether the owner of `touched` carries the tag. An unknown tag name reads as the invalid tag,
+/// which no object is found by, even one whose own tag name was unknown.
 bool HasTag(const Collider* touched, ObjectTag tag)
 {
+    if (!IsValidTag(tag))
+        return false;
     const GameObject* owner = touched ? touched->GetOwner() : nullptr;
     const auto* property = owner ? owner->Get<Property>(ComponentType::Property) : nullptr;
     return property && property->GetTag() == tag;

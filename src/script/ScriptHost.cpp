@@ -4,6 +4,7 @@
 #include "core/ResourcePaths.h"
 #include "script/ScriptLibrary.h"
 #include "script/ScriptRefs.h"
+#include "script/ScriptSandbox.h"
 
 #include <lua.hpp>
 
@@ -76,21 +77,11 @@ ScriptState* ScriptHost::GetStartupState(const std::string& fileName) const
 int ScriptHost::SetUpState(lua_State* lua)
 {
     const auto* host = static_cast<const ScriptHost*>(lua_touserdata(lua, 1));
-    luaL_openlibs(lua);
+    ScriptSandbox::Open(lua);
     for (const auto& [name, function] : host->m_functions)
     {
         lua_pushcclosure(lua, function, 0);
         lua_setfield(lua, LUA_GLOBALSINDEX, name.c_str());
-    }
-    // The budget must hold: a script may not remove the engine's hook, nor make userdata whose
-    // finaliser runs Lua code while its state is being closed.
-    lua_pushnil(lua);
-    lua_setfield(lua, LUA_GLOBALSINDEX, "newproxy");
-    lua_getfield(lua, LUA_GLOBALSINDEX, "debug");
-    if (lua_istable(lua, -1))
-    {
-        lua_pushnil(lua);
-        lua_setfield(lua, -2, "sethook");
     }
     return 0;
 }
@@ -118,9 +109,14 @@ std::unique_ptr<ScriptState> ScriptHost::CreateState(const std::string& fileName
 bool ScriptHost::RunMainChunk(ScriptState& state, const std::string& path)
 {
     lua_State* lua = state.Lua();
-    int status = luaL_loadfile(lua, path.c_str());
-    if (status == 0)
-        status = state.GuardedCall(0, LUA_MULTRET);
+    const ChunkLoad load = ScriptSandbox::LoadFile(lua, path);
+    if (load == ChunkLoad::Precompiled)
+    {
+        std::printf("Script '%s' not loaded: it is a precompiled chunk; scripts must be Lua source\n",
+                    state.FileName().c_str());
+        return false;
+    }
+    const int status = load == ChunkLoad::Loaded ? state.GuardedCall(0, LUA_MULTRET) : LUA_ERRFILE;
     if (state.StopReason() != ScriptStop::None)
         std::printf("%s\n", state.StopMessage().c_str());
     else if (status != 0)

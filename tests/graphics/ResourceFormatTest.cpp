@@ -102,6 +102,49 @@ TEST(EffectSource, ReportsUnknownPassStatesAndMissingIncludes)
     EXPECT_EQ(source.pass, PassState{}) << "defaults stand";
 }
 
+TEST(EffectSource, RunawayIncludesStopWithOneLineNamingTheFile)
+{
+    // Includes of "NAME" on eight lines, then one line of code.
+    auto eightTimes = [](const std::string& name)
+    {
+        std::string text;
+        for (int line = 0; line < 8; ++line)
+            text += "#include \"" + name + "\"\n";
+        return text + "float x;\n";
+    };
+    // Answers only so often, so that an unbounded expansion still ends (and fails below).
+    int reads = 0;
+    auto answer = [&reads](const std::string& text)
+    { return ++reads <= 5000 ? std::optional<std::string>(text) : std::optional<std::string>(); };
+
+    // A file that includes itself eight times would expand 8^8 times.
+    const EffectSource self = ParseEffectSource(eightTimes("self.fx"), [&](const std::string&)
+                                                { return answer(eightTimes("self.fx")); });
+    EXPECT_EQ(reads, 8);
+    EXPECT_EQ(self.errors, std::vector<std::string>{"\"self.fx\" is nested more than 8 includes deep; the "
+                                                    "includes from there on are left out"});
+
+    // Seven levels of distinct files, each including the next eight times: 8^7 without a total.
+    reads = 0;
+    const EffectSource wide = ParseEffectSource(
+        eightTimes("level1.fx"),
+        [&](const std::string& name)
+        {
+            const int level = name[5] - '0';
+            return answer(level < 7 ? eightTimes("level" + std::to_string(level + 1) + ".fx") : "float y;\n");
+        });
+    EXPECT_EQ(reads, 65);
+    EXPECT_EQ(wide.errors, std::vector<std::string>{"\"level7.fx\" goes past 64 includes or 4 MB of included "
+                                                    "text; the includes from there on are left out"});
+    EXPECT_LT(wide.vertex.size(), 64u * 256u);
+
+    const std::string huge(5u * 1024 * 1024, ' ');
+    const EffectSource big =
+        ParseEffectSource("#include \"big.fx\"\n", [&](const std::string&) { return std::optional(huge); });
+    EXPECT_EQ(big.errors.size(), 1u);
+    EXPECT_LT(big.vertex.size(), 1024u);
+}
+
 TEST(ResourceTables, NamesKeysAndFallbacks)
 {
     EXPECT_EQ(ResourceTables::EffectNames({"a.fx", "matrix.fx", "b.fx", "matrix.fx"}),

@@ -6,6 +6,7 @@
 #include "input/ActionList.h"
 #include "input/InputSystem.h"
 #include "objects/Logic.h"
+#include "objects/Property.h"
 #include "objects/Transform.h"
 #include "physics/Collider.h"
 #include "script/Script.h"
@@ -160,6 +161,21 @@ TEST(ScriptLibrary, RigidBodiesAndColliders)
                   "local b, j = GetCollidedWithIndexing(r, 'FirePowerUp', 2) "
                   "return a, i, b, j, GetCollidedWithIndexing(r, 'Player', -3)"),
               "null, 4294967295, " + orbRef + ", 3, null, 4294967295");
+}
+
+TEST(ScriptLibrary, AnUnknownTagNameFindsNoCollisionNotEvenAnObjectWhoseOwnTagIsUnknown)
+{
+    ScriptWorld world;
+    // The gate's tag was misspelt in its data, so it carries the invalid tag.
+    auto property = std::make_unique<Property>();
+    property->SetTag(Logic::Instance().GetTagIndex("Misspelt"));
+    Object(kGate)->AddComponent(std::move(property));
+    ColliderOf(Object(kRacer0))->AddTouched(ColliderOf(Object(kGate)));
+    EXPECT_EQ(Lua("local r = GetObjectByID(1) local a, i = GetCollidedWithIndexing(r, 'Nope', 0) "
+                  "local b, j = GetCollidedWithIndexing(r, 'Invalid_Tag', 0) "
+                  "return GetCollidedWith(r, 'Nope'), GetCollidedWith(r, 'Invalid_Tag'), a, i, b, j"),
+              "null, null, null, 4294967295, null, 4294967295");
+    EXPECT_EQ(Lua("return GetObjByTag('Nope')"), "null") << "as every other tag lookup answers";
 }
 
 TEST(ScriptLibrary, ObjectsAndTags)

@@ -167,6 +167,9 @@ void DebugPanel::DrawBar(TweakBar& bar)
             continue;
         for (size_t index : groups[group])
         {
+            // A button above may have removed this group while the panel draws.
+            if (bar.Entries()[index].removed)
+                continue;
             ImGui::PushID(static_cast<int>(index));
             DrawEntry(bar.Entries()[index]);
             ImGui::PopID();

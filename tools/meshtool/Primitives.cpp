@@ -49,7 +49,8 @@ MeshCorner SphereCorner(float radius, float u, float v, bool inward)
 
 MeshBuilder Ball()
 {
-    return Sphere(0.5f, 32, 16);
+    // Radius 1: the racers' sphere colliders take their radius from the Transform scale, which is 1.
+    return Sphere(1.0f, 32, 16);
 }
 
 MeshBuilder DebugSphere()

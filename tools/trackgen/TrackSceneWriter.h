@@ -4,6 +4,10 @@
 
 #include <string>
 
+/// The hover spring offset the racers are written with, as in the racer archetypes: a ball of
+/// radius 1 held this high rides with its underside just clear of the boards.
+inline const Vector4 kRacerSpringOffset{0, 1.2f, 0, 0};
+
 /// Archetype names the generated scene refers to.
 struct TrackArchetypes
 {
@@ -13,8 +17,8 @@ struct TrackArchetypes
     std::string gate = "Gate";
     std::string node = "RaceNode";
     std::string logic = "RaceLogic"; ///< the level's scripts: countdown, laps, respawns, finish
-    std::string sky;        ///< the sky dome; none when empty
-    std::string skyTexture; ///< overrides the dome's texture when not empty
+    std::string sky;                 ///< the sky dome; none when empty
+    std::string skyTexture;          ///< overrides the dome's texture when not empty
 };
 
 /// Writes the layout as a scene file: racers first (ids 1 to 4, or 1, 3, 4 and 5 when there is a

@@ -132,8 +132,9 @@ MeshBuilder HudQuad()
 const std::vector<Entry>& All()
 {
     static const std::vector<Entry> entries = {
-        {"cube.tbm", Cube}, {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid}, {"cubehud.tbm", HudQuad},
-        {"ball.tbm", Ball}, {"groundpiece.tbm", Cube},   {"wall.tbm", Cube},       {"skydome.tbm", SkyDome},
+        // Track boards and walls are not here: the track tool writes them per track.
+        {"cube.tbm", Cube},       {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid},
+        {"cubehud.tbm", HudQuad}, {"ball.tbm", Ball},          {"skydome.tbm", SkyDome},
     };
     return entries;
 }

@@ -121,6 +121,18 @@ void AddNodes(SceneBuilder& scene, const TrackLayout& layout, const TrackArchety
         scene.File().WriteValue(raceNode, node.cpNode ? 1 : 0, "CPNode");
     }
 }
+// Last, so that adding them moves no other object's id.
+void AddSurfaces(SceneBuilder& scene, const TrackArchetypes& names)
+{
+    if (names.groundMesh.empty())
+        return;
+    for (const auto& [archetype, mesh] :
+         {std::pair{names.groundSurface, names.groundMesh}, {names.wallSurface, names.wallMesh}})
+    {
+        XmlElement* renderer = scene.File().AddChildElement(scene.Add(archetype), "MeshRenderer");
+        scene.File().WriteValue(renderer, mesh, "meshName");
+    }
+}
 } // namespace
 
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path)
@@ -134,5 +146,6 @@ bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetype
     AddNodes(scene, layout, archetypes);
     // The race itself (countdown, laps, respawns, the end) is run by this object's scripts.
     scene.Add(archetypes.logic);
+    AddSurfaces(scene, archetypes);
     return scene.Save(path);
 }

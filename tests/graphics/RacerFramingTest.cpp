@@ -1,14 +1,19 @@
 // The racers as players see them, measured in a seeded watertrack race run headless: the drawn
-// ball is exactly as big as the sphere it collides with, it hovers just clear of the boards, and
-// each player's follow camera keeps the own ball the subject of its quarter of the screen.
+// ball is exactly as big as the sphere it collides with, it hovers just clear of the boards with
+// its shadow beneath it, and each player's follow camera keeps the own ball the subject of its
+// quarter of the screen.
 #include "core/Engine.h"
 #include "gameplay/CheckPointSystem.h"
 #include "gameplay/Controller.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/MeshRenderer.h"
+#include "graphics/RenderDevice.h"
+#include "graphics/ResourceTables.h"
+#include "graphics/ShadowPass.h"
 #include "graphics/TbmFile.h"
 #include "graphics/ViewMatrices.h"
+#include "graphics/ViewState.h"
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
@@ -150,6 +155,30 @@ TEST_F(WatertrackRace, BallsHoverJustClearOfTheBoards)
     // Touching down after a bump is fine; floating a whole radius above the boards is not.
     EXPECT_GT(lowest, -0.15f);
     EXPECT_LT(total / static_cast<float>(samples), 0.5f);
+}
+
+TEST_F(WatertrackRace, EveryBallOnTheBoardsCastsAShadowRightUnderIt)
+{
+    Run(kCountdownFrames + 120);
+    RenderDevice device; // placing shadows needs no device; only drawing them does
+    ResourceTables resources;
+    ViewState view;
+    ShadowPass shadows(device, resources, view);
+    shadows.Place();
+    ASSERT_EQ(shadows.Shadows().size(), m_racers.size());
+    for (const BlobShadow& shadow : shadows.Shadows())
+    {
+        EXPECT_GT(shadow.opacity, 0.6f) << "the balls ride just clear of the boards";
+        const Vector4 centre = shadow.world * Vector4{0, 0, 0, 1};
+        float nearest = INFINITY;
+        for (const RacerView& racer : m_racers)
+        {
+            Vector4 offset = Transform::PositionOf(racer.ball) - centre;
+            offset.y = 0.0f;
+            nearest = std::min(nearest, offset.Length());
+        }
+        EXPECT_LT(nearest, 1.0f) << "cast a little away from the sun, but under the ball";
+    }
 }
 
 TEST_F(WatertrackRace, TheOwnBallFillsItsQuarterAtEverySpeed)

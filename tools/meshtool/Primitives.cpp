@@ -129,12 +129,24 @@ MeshBuilder HudQuad()
     return mesh;
 }
 
+MeshBuilder FloorQuad()
+{
+    MeshBuilder mesh;
+    const Vector4 n{0, 1, 0, 0}, t{1, 0, 0, 0}, b{0, 0, 1, 0};
+    auto corner = [&](float u, float v) {
+        return MeshCorner{{u - 0.5f, 0.0f, v - 0.5f, 1.0f}, n, u, v, t, b};
+    };
+    mesh.AddQuad(corner(0, 0), corner(1, 0), corner(1, 1), corner(0, 1));
+    return mesh;
+}
+
 const std::vector<Entry>& All()
 {
     static const std::vector<Entry> entries = {
         // Track boards and walls are not here: the track tool writes them per track.
-        {"cube.tbm", Cube},       {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid},
-        {"cubehud.tbm", HudQuad}, {"ball.tbm", Ball},          {"skydome.tbm", SkyDome},
+        {"cube.tbm", Cube},           {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid},
+        {"cubehud.tbm", HudQuad},     {"ball.tbm", Ball},          {"skydome.tbm", SkyDome},
+        {"floorquad.tbm", FloorQuad},
     };
     return entries;
 }

@@ -37,6 +37,7 @@ struct Corner
     Vector4 normal;
     float u = 0.0f;
     float v = 0.0f;
+    float second = 0.0f; ///< x of the second texture coordinate: the boards' half width there
 };
 
 class MeshWriter
@@ -45,15 +46,14 @@ class MeshWriter
     explicit MeshWriter(std::vector<ModelVertex>& out) : m_out(out) {}
 
     /// The quad a-b-c-d (corners in order round it), wound counter-clockwise seen from its
-    /// normals; u grows along `tangent` and v along `binormal`; `second` is the second coordinate.
-    void Quad(Corner a, Corner b, Corner c, Corner d, const Vector4& tangent, const Vector4& binormal,
-              float second)
+    /// normals; u grows along `tangent` and v along `binormal`.
+    void Quad(Corner a, Corner b, Corner c, Corner d, const Vector4& tangent, const Vector4& binormal)
     {
         const Vector4 facing = (b.position - a.position).Cross(c.position - a.position);
         if (facing.Dot(a.normal + b.normal + c.normal + d.normal) < 0.0f)
             std::swap(b, d);
         for (const Corner* corner : {&a, &b, &c, &a, &c, &d})
-            m_out.push_back(Vertex(*corner, tangent, binormal, second));
+            m_out.push_back(Vertex(*corner, tangent, binormal));
     }
 
   private:
@@ -65,7 +65,7 @@ class MeshWriter
         out[3] = w;
     }
 
-    static ModelVertex Vertex(const Corner& c, const Vector4& tangent, const Vector4& binormal, float second)
+    static ModelVertex Vertex(const Corner& c, const Vector4& tangent, const Vector4& binormal)
     {
         ModelVertex vertex{};
         Store(vertex.position, c.position, 1.0f);
@@ -74,7 +74,7 @@ class MeshWriter
         vertex.texCoord[1] = c.v;
         Store(vertex.tangent, tangent, 0.0f);
         Store(vertex.binormal, binormal, 0.0f);
-        vertex.texCoord1[0] = second;
+        vertex.texCoord1[0] = c.second;
         return vertex;
     }
 
@@ -156,9 +156,9 @@ class SurfaceBuilder
     {
         MeshWriter ground(m_ground);
         const float ha = a.halfWidth, hb = b.halfWidth;
-        ground.Quad({Point(a, -ha, 0), a.up, -ha, a.v}, {Point(a, ha, 0), a.up, ha, a.v},
-                    {Point(b, hb, 0), b.up, hb, b.v}, {Point(b, -hb, 0), b.up, -hb, b.v}, a.right, a.along,
-                    (ha + hb) * 0.5f);
+        ground.Quad({Point(a, -ha, 0), a.up, -ha, a.v, ha}, {Point(a, ha, 0), a.up, ha, a.v, ha},
+                    {Point(b, hb, 0), b.up, hb, b.v, hb}, {Point(b, -hb, 0), b.up, -hb, b.v, hb}, a.right,
+                    a.along);
         for (float side : {-1.0f, 1.0f})
             AddWallStrip(a, b, side);
     }
@@ -175,13 +175,12 @@ class SurfaceBuilder
             const float xa = side * (a.halfWidth + face), xb = side * (b.halfWidth + face);
             walls.Quad({Point(a, xa, top), na, a.v, -top}, {Point(b, xb, top), nb, b.v, -top},
                        {Point(b, xb, bottom), nb, b.v, -bottom}, {Point(a, xa, bottom), na, a.v, -bottom},
-                       a.along, -a.up, 0.0f);
+                       a.along, -a.up);
         }
         const float ia = side * a.halfWidth, oa = side * (a.halfWidth + m_d.wallThickness);
         const float ib = side * b.halfWidth, ob = side * (b.halfWidth + m_d.wallThickness);
         walls.Quad({Point(a, ia, top), a.up, ia, a.v}, {Point(a, oa, top), a.up, oa, a.v},
-                   {Point(b, ob, top), b.up, ob, b.v}, {Point(b, ib, top), b.up, ib, b.v}, a.right, a.along,
-                   0.0f);
+                   {Point(b, ob, top), b.up, ob, b.v}, {Point(b, ib, top), b.up, ib, b.v}, a.right, a.along);
     }
 
     // The faces that close the boards and both walls where the track breaks off for a gap.
@@ -189,16 +188,16 @@ class SurfaceBuilder
     {
         const Vector4 n = s.along * direction;
         const float bottom = -m_d.thickness, top = m_d.wallHeight, h = s.halfWidth;
-        MeshWriter(m_ground).Quad({Point(s, -h, 0), n, -h, 0}, {Point(s, h, 0), n, h, 0},
-                                  {Point(s, h, bottom), n, h, -bottom},
-                                  {Point(s, -h, bottom), n, -h, -bottom}, s.right, -s.up, h);
+        MeshWriter(m_ground).Quad({Point(s, -h, 0), n, -h, 0, h}, {Point(s, h, 0), n, h, 0, h},
+                                  {Point(s, h, bottom), n, h, -bottom, h},
+                                  {Point(s, -h, bottom), n, -h, -bottom, h}, s.right, -s.up);
         for (float side : {-1.0f, 1.0f})
         {
             const float inner = side * h, outer = side * (h + m_d.wallThickness);
             MeshWriter(m_walls).Quad({Point(s, inner, top), n, inner, -top},
                                      {Point(s, outer, top), n, outer, -top},
                                      {Point(s, outer, bottom), n, outer, -bottom},
-                                     {Point(s, inner, bottom), n, inner, -bottom}, s.right, -s.up, 0.0f);
+                                     {Point(s, inner, bottom), n, inner, -bottom}, s.right, -s.up);
         }
     }
 

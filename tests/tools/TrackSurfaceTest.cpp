@@ -2,7 +2,6 @@
 // lies on the boxes the balls hover over, closed with end faces only where the track breaks off.
 #include "trackgen/TrackSurface.h"
 #include "gameplay/GroundProbe.h"
-#include "graphics/TbmFile.h"
 #include "objects/XmlFile.h"
 #include "support/TestSupport.h"
 #include "trackgen/TrackDescription.h"
@@ -152,20 +151,10 @@ TEST(TrackSurface, TheBoardsLieOnTheBoxesTheBallsHoverOver)
 TEST(TrackSurface, WallsRunWithoutJoinsAndCloseAtTheGap)
 {
     const Track track = Bent();
-    std::map<Edge, int> uses;
-    const std::vector<ModelVertex>& walls = track.surface.walls;
-    ASSERT_FALSE(walls.empty());
-    for (size_t i = 0; i < walls.size(); i += 3)
-        for (int k = 0; k < 3; ++k)
-        {
-            const ModelVertex& a = walls[i + static_cast<size_t>(k)];
-            const ModelVertex& b = walls[i + static_cast<size_t>((k + 1) % 3)];
-            if (a.normal[1] > 0.5f && b.normal[1] > 0.5f && a.texCoord[1] == b.texCoord[1])
-                ++uses[Key(a, b)];
-        }
+    ASSERT_FALSE(track.surface.walls.empty());
     int open = 0;
-    for (const auto& [edge, count] : uses)
-        open += count == 1;
+    for (const auto& [edge, uses] : CrossEdges(track.surface.walls))
+        open += uses == 1;
     EXPECT_EQ(open, 4) << "the coping of two walls breaks off at both ends of the gap";
 }
 
@@ -191,19 +180,4 @@ TEST(TrackSurface, TheSceneDrawsTheSurfacesLastSoNoOtherIdMoves)
         XmlFile::FindChildElement(walls->FirstChildElement("Overrides")->FirstChildElement("MeshRenderer"),
                                   "string", "meshName"),
         nullptr);
-}
-
-TEST(TrackSurface, WrittenMeshesParseBackWithEveryVertex)
-{
-    const Track track = Bent();
-    TempFolder folder;
-    const std::string path = (folder.Path() / "bent_ground.tbm").string();
-    ASSERT_TRUE(WriteModelMesh(track.surface.ground, path));
-    std::vector<unsigned char> bytes;
-    ASSERT_TRUE(ReadFileBytes(path, bytes));
-    std::string error;
-    const std::optional<TbmMesh> mesh = ParseTbm(bytes, error);
-    ASSERT_TRUE(mesh) << error;
-    EXPECT_EQ(mesh->vertexType, kVertexTypeModel);
-    EXPECT_EQ(mesh->vertexCount, track.surface.ground.size());
 }

@@ -9,10 +9,10 @@ namespace
 {
 using Reader = std::function<bool(TrackDescription&, std::istringstream&)>;
 
-template <typename T> Reader ReadOne(T TrackDescription::*field)
+template <typename T>
+Reader ReadOne(T TrackDescription::*field)
 {
-    return [field](TrackDescription& d, std::istringstream& in)
-    {
+    return [field](TrackDescription& d, std::istringstream& in) {
         T value{};
         if (!(in >> value))
             return false;
@@ -78,8 +78,8 @@ const std::map<std::string, Reader>& Readers()
 
 bool IsSane(const TrackDescription& d)
 {
-    return d.width > 0 && d.pieceLength > 0.5f && d.thickness > 0 && d.nodeSpacing > 0.5f &&
-           d.gateCount >= 2 && d.cpNodeEvery >= 1 && std::isfinite(d.width + d.pieceLength + d.nodeSpacing);
+    return d.width > 0 && d.pieceLength > 0.5f && d.thickness > 0 && d.nodeSpacing > 0.5f && d.gateCount >= 2 &&
+           d.cpNodeEvery >= 1 && std::isfinite(d.width + d.pieceLength + d.nodeSpacing);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
-// Track pieces: boardwalk planks laid across the piece ("tex0"), red and white kerbs along its
-// two long edges, and plank ends on its sides. Mapped in the piece's own axes (x across the
-// track, z along it), so every piece shows planks of the same size whatever its scale.
+// The boards of a track (the track tool's NAME_ground.tbm): planks laid across the track ("tex0"),
+// red and white kerbs along both edges, plank ends where it breaks off for a gap. The mesh gives
+// world units: u across from the centre line and v along it on top (u along and v down on the
+// end faces), and the half width of the track as the second coordinate's x.
 #pass depthTest on
 #pass depthWrite on
 #pass blend none
@@ -16,9 +17,11 @@ uniform sampler2D tex0;
 #ifdef VERTEX
 layout(location = 0) in vec4 inPosition;
 layout(location = 1) in vec4 inNormal;
+layout(location = 2) in vec4 inTexCoord;
+layout(location = 5) in vec4 inTexCoord1;
 out vec3 vNormal;
-out vec3 vLocal;
-out vec3 vLocalNormal;
+out vec2 vUv;
+out float vTop;
 out vec3 vViewPosition;
 out float vHalfWidth;
 
@@ -26,19 +29,18 @@ void main()
 {
     vec4 viewPosition = viewMat * worldMat * vec4(inPosition.xyz, 1.0);
     gl_Position = projMat * viewPosition;
-    vec3 scale = WorldScale();
     vNormal = NormalToView(inNormal.xyz);
-    vLocal = inPosition.xyz * scale;
-    vLocalNormal = inNormal.xyz;
+    vUv = inTexCoord.xy;
+    vTop = inNormal.y > 0.5 ? 1.0 : 0.0;
     vViewPosition = viewPosition.xyz;
-    vHalfWidth = 0.5 * scale.x;
+    vHalfWidth = inTexCoord1.x;
 }
 #endif
 
 #ifdef FRAGMENT
 in vec3 vNormal;
-in vec3 vLocal;
-in vec3 vLocalNormal;
+in vec2 vUv;
+in float vTop;
 in vec3 vViewPosition;
 in float vHalfWidth;
 out vec4 fragColour;
@@ -59,12 +61,10 @@ vec3 Kerb(vec3 boards, float fromEdge, float along)
 
 void main()
 {
-    vec2 uv = BoxFaceUv(vLocal, vLocalNormal);
     vec2 tiles = vec2(kPlankLength / max(tileAmountX, 0.01), kTileDepth / max(tileAmountY, 0.01));
-    vec3 albedo = texture(tex0, uv / tiles).rgb;
-    bool top = vLocalNormal.y > 0.5;
-    if (top)
-        albedo = Kerb(albedo, vHalfWidth - abs(vLocal.x), vLocal.z + 1000.0);
+    vec3 albedo = texture(tex0, vUv / tiles).rgb;
+    if (vTop > 0.5)
+        albedo = Kerb(albedo, vHalfWidth - abs(vUv.x), vUv.y);
     else
         albedo *= 0.7; // the sides are in the boardwalk's own shade
     vec3 normal = normalize(vNormal);

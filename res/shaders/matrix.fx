@@ -37,21 +37,3 @@ vec3 ApplyFog(vec3 colour, float viewDistance)
     float amount = 1.0 - exp(-pow(viewDistance * kFogDensity, 2.0));
     return mix(colour, kFogColour, clamp(amount, 0.0, 0.85));
 }
-
-// Texture coordinates for a face of a box-shaped piece, in world units along the piece's own
-// axes: `local` is the object position times the piece's scale, `normal` the object normal.
-vec2 BoxFaceUv(vec3 local, vec3 normal)
-{
-    vec3 a = abs(normal);
-    if (a.y >= a.x && a.y >= a.z)
-        return local.xz;
-    if (a.x >= a.z)
-        return vec2(local.z, -local.y);
-    return vec2(local.x, -local.y);
-}
-
-// The scale of each of the world matrix's axes.
-vec3 WorldScale()
-{
-    return vec3(length(worldMat[0].xyz), length(worldMat[1].xyz), length(worldMat[2].xyz));
-}

@@ -1,5 +1,6 @@
-// Low quay walls: stone courses ("tex0") on the faces, a pale coping stone on top. Mapped in the
-// wall's own axes so blocks keep their size on every wall.
+// Low quay walls (the track tool's NAME_walls.tbm): stone courses ("tex0") on the faces, a pale
+// coping stone on top. The mesh gives world units (u along the track and v down the faces; across
+// and along on top), so blocks keep their size all round.
 #pass depthTest on
 #pass depthWrite on
 #pass blend none
@@ -15,9 +16,10 @@ uniform sampler2D tex0;
 #ifdef VERTEX
 layout(location = 0) in vec4 inPosition;
 layout(location = 1) in vec4 inNormal;
+layout(location = 2) in vec4 inTexCoord;
 out vec3 vNormal;
-out vec3 vLocal;
-out vec3 vLocalNormal;
+out vec2 vUv;
+out float vTop;
 out vec3 vViewPosition;
 
 void main()
@@ -25,16 +27,16 @@ void main()
     vec4 viewPosition = viewMat * worldMat * vec4(inPosition.xyz, 1.0);
     gl_Position = projMat * viewPosition;
     vNormal = NormalToView(inNormal.xyz);
-    vLocal = inPosition.xyz * WorldScale();
-    vLocalNormal = inNormal.xyz;
+    vUv = inTexCoord.xy;
+    vTop = inNormal.y > 0.5 ? 1.0 : 0.0;
     vViewPosition = viewPosition.xyz;
 }
 #endif
 
 #ifdef FRAGMENT
 in vec3 vNormal;
-in vec3 vLocal;
-in vec3 vLocalNormal;
+in vec2 vUv;
+in float vTop;
 in vec3 vViewPosition;
 out vec4 fragColour;
 
@@ -42,9 +44,9 @@ const float kTileSize = 4.0; // world units per texture repeat: two blocks long,
 
 void main()
 {
-    vec2 uv = BoxFaceUv(vLocal, vLocalNormal) / (kTileSize / vec2(max(tileAmountX, 0.01), max(tileAmountY, 0.01)));
+    vec2 uv = vUv / (kTileSize / vec2(max(tileAmountX, 0.01), max(tileAmountY, 0.01)));
     vec3 albedo = texture(tex0, uv).rgb;
-    if (vLocalNormal.y > 0.5)
+    if (vTop > 0.5)
         albedo = mix(albedo, vec3(0.86, 0.84, 0.78), 0.65);
     vec3 normal = normalize(vNormal);
     float sun = max(dot(normal, lightDir.xyz), 0.0);

@@ -14,12 +14,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace
 {
 constexpr float kFollowStep = 0.016f;
-constexpr float kStiffness = 1600.0f;
-constexpr float kDamping = 600.0f;
 constexpr float kMass = 20.0f;
 constexpr float kTransitionRate = 3.0f;
 const Vector4 kUp{0, 1, 0, 0};
@@ -101,7 +100,8 @@ void Camera::Follow(float /*dt*/)
     const int player = Player();
     Vector4 facing = controller ? controller->GetFacing() : Vector4{0, 0, -1, 0};
     const bool wasLookingBack = m_lookBack;
-    m_lookBack = player >= 0 && ActionList::Instance().IsPressed(player, static_cast<int>(Action::CameraFlip));
+    m_lookBack =
+        player >= 0 && ActionList::Instance().IsPressed(player, static_cast<int>(Action::CameraFlip));
     if (!m_lookBack)
         facing = -facing; // the camera sits behind the ball
     const float steer = m_lookBack ? 0.0f : Stick(player, 0).x;
@@ -122,7 +122,8 @@ void Camera::Follow(float /*dt*/)
     if (!m_lookBack && !wasLookingBack && !m_snap)
     {
         const Vector4 displacement = m_position - target;
-        const Vector4 acceleration = (displacement * -kStiffness - m_springVelocity * kDamping) / kMass;
+        const Vector4 acceleration =
+            (displacement * -m_followStiffness - m_springVelocity * m_followDamping) / kMass;
         m_springVelocity += acceleration * kFollowStep;
         m_springVelocity.w = 0.0f;
         SetPosition(m_position + m_springVelocity * kFollowStep);
@@ -164,6 +165,8 @@ std::unique_ptr<Component> Camera::Clone() const
     copy->SetDirection(m_direction);
     copy->m_up = m_up.Normalized();
     copy->m_updateCamPos = m_updateCamPos;
+    copy->m_followStiffness = m_followStiffness;
+    copy->m_followDamping = m_followDamping;
     return copy;
 }
 
@@ -184,6 +187,24 @@ void Camera::Deserialize(XmlFile& /*file*/, const XmlElement* element)
     if (up.LengthSquared() > 0.5f)
         m_up = up;
     XmlFile::ReadValue(m_updateCamPos, XmlFile::FindChildElement(element, "bool", "m_updateCamPos"));
+    ReadFollowSpring(element);
+}
+
+void Camera::ReadFollowSpring(const XmlElement* element)
+{
+    float stiffness = m_followStiffness, damping = m_followDamping;
+    XmlFile::ReadValue(stiffness, XmlFile::FindChildElement(element, "float", "followStiffness"));
+    XmlFile::ReadValue(damping, XmlFile::FindChildElement(element, "float", "followDamping"));
+    // The spring is stepped explicitly at a fixed 0.016 s: past the bound every step overshoots
+    // further and throws the camera away, so such values keep the ones it has.
+    if (IsStableFollowSpring(stiffness, damping))
+    {
+        m_followStiffness = stiffness;
+        m_followDamping = damping;
+    }
+    else
+        std::printf("Camera: follow spring %g / %g would not settle; keeping %g / %g\n", stiffness, damping,
+                    m_followStiffness, m_followDamping);
 }
 
 void Camera::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
@@ -193,6 +214,8 @@ void Camera::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/)
     file.WriteValue(element, m_direction, "offset");
     file.WriteValue(element, m_up, "offset");
     file.WriteValue(element, m_updateCamPos, "m_updateCamPos");
+    file.WriteValue(element, m_followStiffness, "followStiffness");
+    file.WriteValue(element, m_followDamping, "followDamping");
 }
 
 void Camera::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
@@ -201,4 +224,15 @@ void Camera::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
     bar.AddVarRW("update camera pos", TweakType::Bool, &m_updateCamPos, group);
     bar.AddVarRW("offset1", TweakType::Vector3, &m_offset, group + " label='Offset'");
     bar.AddVarRW("m_dir1", TweakType::Vector3, &m_direction, group + " label='dir'");
+    bar.AddVarRW("followStiffness", TweakType::Float, &m_followStiffness, group);
+    bar.AddVarRW("followDamping", TweakType::Float, &m_followDamping, group);
+}
+
+bool Camera::IsStableFollowSpring(float stiffness, float damping)
+{
+    // Semi-implicit Euler on x'' = -(k x + c x') / m with step h settles when both roots of
+    // z^2 - (2 - a - b) z + (1 - b), a = k h^2 / m, b = c h / m, lie inside the unit circle.
+    const float a = stiffness * kFollowStep * kFollowStep / kMass;
+    const float b = damping * kFollowStep / kMass;
+    return std::isfinite(a) && std::isfinite(b) && a > 0.0f && b > 0.0f && a + 2.0f * b < 4.0f;
 }

@@ -8,14 +8,15 @@
 /// orbits under the second stick; scripts can shake it.
 class Camera final : public Component
 {
-public:
+  public:
     Camera();
     ~Camera() override;
 
     void Initialize() override;
     bool Update() override;
     std::unique_ptr<Component> Clone() const override;
-    /// Offset, direction and up by position, then "m_updateCamPos" by name.
+    /// Offset, direction and up by position, then "m_updateCamPos", "followStiffness" and
+    /// "followDamping" by name.
     void Deserialize(XmlFile& file, const XmlElement* element) override;
     void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
     void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
@@ -38,17 +39,23 @@ public:
     /// Moves smoothly towards `target` until the transition is switched off.
     void SetTransition(bool on, const Vector4& target);
     bool IsLookingBack() const { return m_lookBack; }
+    /// Stiffness and damping of the spring that pulls the follow camera behind the ball.
+    float GetFollowStiffness() const { return m_followStiffness; }
+    float GetFollowDamping() const { return m_followDamping; }
+    /// Whether the follow spring, stepped at its fixed 0.016 s, comes to rest rather than swinging up.
+    static bool IsStableFollowSpring(float stiffness, float damping);
 
     void Shake(float magnitude, float decay, float duration) { m_shaker.Shake(magnitude, decay, duration); }
     void ResetShaker() { m_shaker.Reset(); }
     void PauseShaker(bool paused) { m_shaker.Pause(paused); }
     bool IsShaking() const { return m_shaker.IsShaking(); }
 
-private:
+  private:
     void Follow(float dt);
     void Orbit();
     void Transition(float dt);
     int Player() const;
+    void ReadFollowSpring(const XmlElement* element);
 
     Shaker m_shaker;
     Vector4 m_offset{0, 0, 0, 1};
@@ -56,6 +63,10 @@ private:
     Vector4 m_direction{0, 0, -1, 0};
     Vector4 m_up{0, 1, 0, 0};
     Vector4 m_springVelocity;
+    // At a steady speed v the camera trails its target by v * damping / stiffness: a softer
+    // spring shows speed, a stiffer one keeps the ball large in the view.
+    float m_followStiffness = 1600.0f;
+    float m_followDamping = 600.0f;
     Vector4 m_transitionTarget{0, 0, 0, 1};
     Vector4 m_transitionVelocity;
     bool m_updateCamPos = true;

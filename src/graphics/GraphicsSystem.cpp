@@ -11,6 +11,7 @@
 #include "graphics/HudPass.h"
 #include "graphics/ObjectRenderPass.h"
 #include "graphics/RenderDevice.h"
+#include "graphics/ShadowPass.h"
 #include "graphics/ViewMatrices.h"
 #include "graphics/ViewportLayout.h"
 #include "objects/Factory.h"
@@ -108,6 +109,7 @@ void GraphicsSystem::CreatePasses()
     m_passes.push_back(std::make_unique<DebugLineRenderPass>(*m_device, m_resources, m_viewState,
                                                              m_worldShapes, m_screenShapes));
     m_hudPass = std::make_unique<HudPass>(*m_device, m_resources);
+    m_shadowPass = std::make_unique<ShadowPass>(*m_device, m_resources, m_viewState);
 }
 
 void GraphicsSystem::ReportEffectError(const std::string& text) const
@@ -126,6 +128,7 @@ void GraphicsSystem::Shutdown()
     m_debugPanel.reset();
     m_passes.clear();
     m_hudPass.reset();
+    m_shadowPass.reset();
     m_resources.ReleaseDeviceObjects();
     // The context itself belongs to the window and goes with it.
     m_device->MarkContextLost();
@@ -311,6 +314,7 @@ void GraphicsSystem::PostUpdate()
     if (m_device)
     {
         BeginFrame();
+        m_shadowPass->Place();
         m_hudPass->Draw(m_hudLayers[kHudBackground], "bg_hud");
         DrawPlayerViews();
         DrawOverlay();
@@ -355,6 +359,8 @@ void GraphicsSystem::DrawView(const Camera& camera)
             transform->SetPosition(m_viewState.cameraPosition);
     for (const std::unique_ptr<RenderPass>& pass : m_passes)
         pass->DrawEarly(m_meshRenderers);
+    // Blended onto the ground once everything solid is drawn; the balls hide what lies beneath them.
+    m_shadowPass->Draw();
     // The particle renderer draws here, between the two halves of the passes.
     for (const std::unique_ptr<RenderPass>& pass : m_passes)
         pass->DrawLate(m_lateRenderers);

@@ -26,11 +26,12 @@ class HudPass;
 class MeshRenderer;
 class RenderDevice;
 class RenderPass;
+class ShadowPass;
 
 /// Owns the device, the resource tables, the registries of what draws and the per-frame draw
-/// queues. Each frame it draws the background HUD, one view per player (mesh renderers, then
-/// debug shapes), the foreground HUD and the debug panel, and presents. Without a device
-/// (headless runs and tests) it keeps its registries, queues and texture names and draws nothing.
+/// queues. Each frame it draws the background HUD, one view per player (mesh renderers, the
+/// racers' ground shadows, then debug shapes), the foreground HUD and the debug panel, and presents. Without
+/// a device (headless runs and tests) it keeps its registries, queues and texture names and draws nothing.
 class GraphicsSystem final : public System
 {
   public:
@@ -209,6 +210,7 @@ class GraphicsSystem final : public System
     ViewState m_viewState;
     std::vector<std::unique_ptr<RenderPass>> m_passes;
     std::unique_ptr<HudPass> m_hudPass;
+    std::unique_ptr<ShadowPass> m_shadowPass;
     std::unique_ptr<DebugPanel> m_debugPanel;
     TweakBar m_tweakBar;
 

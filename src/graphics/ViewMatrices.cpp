@@ -47,7 +47,7 @@ Matrix4 DepthMinusOneToOne(const Matrix4& projection)
 
 Vector4 ViewLightDirection(const Matrix4& view)
 {
-    return (view * Vector4{1.0f, 3.0f, 1.0f, 0.0f}).Normalized();
+    return (view * kSunDirection).Normalized();
 }
 
 std::array<Vector4, 6> FrustumPlanes(const Matrix4& projection, const Matrix4& view)

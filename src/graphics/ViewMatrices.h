@@ -22,7 +22,10 @@ Matrix4 LookAtRH(const Vector4& eye, const Vector4& at, const Vector4& up);
 Matrix4 PerspectiveFovRH(float fovY, float aspect, float zNear, float zFar);
 /// The same projection for a clip space whose depth runs from -1 to 1.
 Matrix4 DepthMinusOneToOne(const Matrix4& projection);
-/// The object pass's light: normalise(view × (1, 3, 1, 0)) over all four components.
+/// Where the sun stands, seen from the world's origin (not normalised): the light of every view.
+inline const Vector4 kSunDirection{1.0f, 3.0f, 1.0f, 0.0f};
+
+/// The object pass's light: normalise(view × kSunDirection) over all four components.
 Vector4 ViewLightDirection(const Matrix4& view);
 
 /// The six planes (left, right, bottom, top, near, far) bounding what `projection` (depth 0..1)

@@ -49,7 +49,8 @@ MeshCorner SphereCorner(float radius, float u, float v, bool inward)
 
 MeshBuilder Ball()
 {
-    return Sphere(0.5f, 32, 16);
+    // Radius 1: the racers' sphere colliders take their radius from the Transform scale, which is 1.
+    return Sphere(1.0f, 32, 16);
 }
 
 MeshBuilder DebugSphere()
@@ -128,11 +129,24 @@ MeshBuilder HudQuad()
     return mesh;
 }
 
+MeshBuilder FloorQuad()
+{
+    MeshBuilder mesh;
+    const Vector4 n{0, 1, 0, 0}, t{1, 0, 0, 0}, b{0, 0, 1, 0};
+    auto corner = [&](float u, float v) {
+        return MeshCorner{{u - 0.5f, 0.0f, v - 0.5f, 1.0f}, n, u, v, t, b};
+    };
+    mesh.AddQuad(corner(0, 0), corner(1, 0), corner(1, 1), corner(0, 1));
+    return mesh;
+}
+
 const std::vector<Entry>& All()
 {
     static const std::vector<Entry> entries = {
-        {"cube.tbm", Cube}, {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid}, {"cubehud.tbm", HudQuad},
-        {"ball.tbm", Ball}, {"groundpiece.tbm", Cube},   {"wall.tbm", Cube},       {"skydome.tbm", SkyDome},
+        // Track boards and walls are not here: the track tool writes them per track.
+        {"cube.tbm", Cube},           {"sphere.tbm", DebugSphere}, {"pyramid.tbm", Pyramid},
+        {"cubehud.tbm", HudQuad},     {"ball.tbm", Ball},          {"skydome.tbm", SkyDome},
+        {"floorquad.tbm", FloorQuad},
     };
     return entries;
 }

@@ -17,6 +17,8 @@ MeshBuilder Sphere(float radius, int slices, int stacks, bool inward = false);
 MeshBuilder Pyramid();
 /// The HUD quad: x and y from -0.5 to 0.5 at z = 0, facing +z, (u, v) = (0, 0) at the top left.
 MeshBuilder HudQuad();
+/// A quad lying flat: x and z from -0.5 to 0.5 at y = 0, facing +y; u along x, v along z.
+MeshBuilder FloorQuad();
 
 /// A named mesh file and how to build it.
 struct Entry

@@ -100,3 +100,18 @@ Canvas PaintWaterIcon()
         });
     return canvas;
 }
+
+Canvas PaintBallShadow()
+{
+    // A soft round blob: solid where the ball covers it, fading over the outer half to nothing at
+    // the edge, so that no mip level brings in the wrapped neighbour.
+    Canvas canvas(64, 64);
+    canvas.Fill(
+        [](float u, float v)
+        {
+            const float x = (u + 0.5f / 64.0f) * 2.0f - 1.0f, y = (v + 0.5f / 64.0f) * 2.0f - 1.0f;
+            const float r = std::sqrt(x * x + y * y);
+            return Rgba{0.04f, 0.05f, 0.08f, 1.0f - SmoothStep(0.5f, 0.97f, r)};
+        });
+    return canvas;
+}

@@ -8,6 +8,7 @@ const std::vector<Recipe>& AllRecipes()
         {"specular.png", false, PaintFlatSpecular},
         {"fire.png", false, PaintFire},
         {"water_icon.png", true, PaintWaterIcon},
+        {"ball_shadow.png", true, PaintBallShadow},
         {"fireball_diff.png", false, PaintFireBall},
         {"fireball_base_nrm.png", false, PaintFireBallNormal},
         {"waterball_diff.png", false, PaintWaterBall},

@@ -23,6 +23,7 @@ Canvas PaintFlatNormal();
 Canvas PaintFlatSpecular();
 Canvas PaintFire();
 Canvas PaintWaterIcon();
+Canvas PaintBallShadow();
 
 // The four racers' balls (BallRecipes.cpp): wrapped round a sphere, u round the equator.
 Canvas PaintFireBall();

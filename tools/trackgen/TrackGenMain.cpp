@@ -1,10 +1,13 @@
-// vantora-trackgen: writes a level scene from a compact track description.
+// vantora-trackgen: writes a level scene from a compact track description, and the meshes of the
+// track's boards and walls beside it in res/models/ (NAME_ground.tbm and NAME_walls.tbm).
 //   vantora-trackgen tools/tracks/watertrack.track res/scene/watertrack.xml
 #include "TrackDescription.h"
 #include "TrackLayout.h"
 #include "TrackSceneWriter.h"
+#include "TrackSurface.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -34,13 +37,27 @@ int main(int argc, char** argv)
     TrackArchetypes archetypes;
     archetypes.sky = description.sky;
     archetypes.skyTexture = description.skyTexture;
+    archetypes.groundMesh = description.name + "_ground.tbm";
+    archetypes.wallMesh = description.name + "_walls.tbm";
+    // The scene goes to res/scene/, its meshes to res/models/ beside it.
+    const std::filesystem::path models =
+        std::filesystem::absolute(argv[2]).parent_path().parent_path() / "models";
+    const TrackSurface surface = BuildTrackSurface(description, layout);
+    if (!WriteModelMesh(surface.ground, (models / archetypes.groundMesh).string()) ||
+        !WriteModelMesh(surface.walls, (models / archetypes.wallMesh).string()))
+    {
+        std::fprintf(stderr, "vantora-trackgen: cannot write the track's meshes into '%s'\n", models.c_str());
+        return 1;
+    }
     if (!WriteTrackScene(layout, archetypes, argv[2]))
     {
         std::fprintf(stderr, "vantora-trackgen: cannot write '%s'\n", argv[2]);
         return 1;
     }
-    std::printf("%s: %.0f units round, %zu ground pieces, %zu walls, %zu gates, %zu race nodes\n",
+    std::printf("%s: %.0f units round, %zu ground pieces, %zu walls, %zu gates, %zu race nodes, "
+                "%zu + %zu surface triangles\n",
                 description.name.c_str(), static_cast<double>(layout.length), layout.ground.size(),
-                layout.walls.size(), layout.gates.size(), layout.nodes.size());
+                layout.walls.size(), layout.gates.size(), layout.nodes.size(), surface.ground.size() / 3,
+                surface.walls.size() / 3);
     return 0;
 }

@@ -101,7 +101,8 @@ CentreSample CentreLine::At(float distance) const
     const float length = Length();
     distance = std::fmod(std::fmod(distance, length) + length, length);
     const auto upper = std::upper_bound(m_lengths.begin(), m_lengths.end(), distance);
-    const size_t i = static_cast<size_t>(std::max<std::ptrdiff_t>(upper - m_lengths.begin() - 1, 0)) % m_dense.size();
+    const size_t i =
+        static_cast<size_t>(std::max<std::ptrdiff_t>(upper - m_lengths.begin() - 1, 0)) % m_dense.size();
     const CentreSample& a = m_dense[i];
     const CentreSample& b = m_dense[(i + 1) % m_dense.size()];
     const float span = m_lengths[i + 1] - m_lengths[i];
@@ -138,6 +139,7 @@ void AddPiece(const TrackDescription& d, const CentreLine& line, float from, flo
     ground.scale = {mid.width, d.thickness, length, 0};
     ground.rotation = rotation;
     layout.ground.push_back(ground);
+    layout.groundSpans.push_back({from, to});
 
     for (float side : {-1.0f, 1.0f})
     {
@@ -167,7 +169,8 @@ void AddGroundAndWalls(const TrackDescription& d, const CentreLine& line, TrackL
     layout.groundNeighbours.resize(layout.ground.size());
     for (int i = 0; i < pieces; ++i)
         for (int offset : {0, 1, -1, 2, -2})
-            layout.groundNeighbours[static_cast<size_t>(i)].push_back(((i + offset) % pieces + pieces) % pieces);
+            layout.groundNeighbours[static_cast<size_t>(i)].push_back(((i + offset) % pieces + pieces) %
+                                                                      pieces);
 }
 
 void AddGates(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
@@ -204,7 +207,8 @@ void AddNodes(const TrackDescription& d, const CentreLine& line, TrackLayout& la
         const float toGap = DistanceToNextGap(d, at, layout.length);
         node.cpNode = i % d.cpNodeEvery == 0;
         // A node that is both would make a racer jump twice in one frame.
-        node.shouldJump = !node.cpNode && toGap > 0.0f && toGap <= d.jumpLeadIn && !InGap(d, at, layout.length);
+        node.shouldJump =
+            !node.cpNode && toGap > 0.0f && toGap <= d.jumpLeadIn && !InGap(d, at, layout.length);
         layout.nodes.push_back(node);
     }
 }

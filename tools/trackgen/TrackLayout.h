@@ -45,11 +45,19 @@ struct SpawnPlacement
     Vector4 facing;
 };
 
+/// The stretch of the centre line one ground piece stands on, in distance from the finish line.
+struct GroundSpan
+{
+    float from = 0.0f;
+    float to = 0.0f;
+};
+
 /// Every piece of a generated track, in world space.
 struct TrackLayout
 {
     float length = 0.0f;
     std::vector<Placement> ground;
+    std::vector<GroundSpan> groundSpans;            ///< one per ground piece, in lap order
     std::vector<std::vector<int>> groundNeighbours; ///< indices into `ground`
     std::vector<Placement> walls;
     std::vector<GatePlacement> gates;
@@ -60,13 +68,13 @@ struct TrackLayout
 /// The closed centre line as a smooth curve that can be sampled by distance from the finish line.
 class CentreLine
 {
-public:
+  public:
     explicit CentreLine(const TrackDescription& description);
     float Length() const { return m_lengths.empty() ? 0.0f : m_lengths.back(); }
     /// The sample `distance` along the line, wrapping round the loop.
     CentreSample At(float distance) const;
 
-private:
+  private:
     std::vector<CentreSample> m_dense;
     std::vector<float> m_lengths; ///< distance of each dense sample from the start
 };

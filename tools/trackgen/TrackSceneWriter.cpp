@@ -8,7 +8,7 @@ namespace
 {
 class SceneBuilder
 {
-public:
+  public:
     SceneBuilder() : m_root(m_file.CreateRoot("Scene")) {}
 
     /// A new scene entry of `archetype` with the next id; returns its overrides element.
@@ -20,7 +20,8 @@ public:
         return m_file.AddChildElement(entry, "Overrides");
     }
 
-    void Transform(XmlElement* overrides, const Vector4& position, const Vector4& scale, const Quaternion& rotation)
+    void Transform(XmlElement* overrides, const Vector4& position, const Vector4& scale,
+                   const Quaternion& rotation)
     {
         XmlElement* t = m_file.AddChildElement(overrides, "Transform");
         m_file.WriteValue(t, position, "position");
@@ -28,13 +29,16 @@ public:
         m_file.WriteValue(t, rotation, "rotation");
     }
 
-    void Transform(XmlElement* overrides, const Placement& p) { Transform(overrides, p.position, p.scale, p.rotation); }
+    void Transform(XmlElement* overrides, const Placement& p)
+    {
+        Transform(overrides, p.position, p.scale, p.rotation);
+    }
 
     unsigned NextId() const { return m_nextId; }
     XmlFile& File() { return m_file; }
     bool Save(const std::string& path) { return m_file.Save(path); }
 
-private:
+  private:
     XmlFile m_file;
     XmlElement* m_root;
     unsigned m_nextId = 1;
@@ -48,7 +52,7 @@ void AddRacer(SceneBuilder& scene, const TrackLayout& layout, const TrackArchety
     scene.File().WriteValue(controller, static_cast<int>(i), "ID");
     scene.File().WriteValue(controller, 1, "ControllerType");
     XmlElement* mover = scene.File().AddChildElement(controller, "Mover");
-    scene.File().WriteValue(mover, Vector4{0, 2, 0, 0}, "springOffset");
+    scene.File().WriteValue(mover, kRacerSpringOffset, "springOffset");
     scene.File().WriteValue(mover, 75.0f, "springStiffness");
     scene.File().WriteValue(mover, 6.0f, "springDamping");
     scene.File().WriteValue(mover, 500.0f, "springMass");
@@ -117,6 +121,18 @@ void AddNodes(SceneBuilder& scene, const TrackLayout& layout, const TrackArchety
         scene.File().WriteValue(raceNode, node.cpNode ? 1 : 0, "CPNode");
     }
 }
+// Last, so that adding them moves no other object's id.
+void AddSurfaces(SceneBuilder& scene, const TrackArchetypes& names)
+{
+    if (names.groundMesh.empty())
+        return;
+    for (const auto& [archetype, mesh] :
+         {std::pair{names.groundSurface, names.groundMesh}, {names.wallSurface, names.wallMesh}})
+    {
+        XmlElement* renderer = scene.File().AddChildElement(scene.Add(archetype), "MeshRenderer");
+        scene.File().WriteValue(renderer, mesh, "meshName");
+    }
+}
 } // namespace
 
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path)
@@ -130,5 +146,6 @@ bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetype
     AddNodes(scene, layout, archetypes);
     // The race itself (countdown, laps, respawns, the end) is run by this object's scripts.
     scene.Add(archetypes.logic);
+    AddSurfaces(scene, archetypes);
     return scene.Save(path);
 }

@@ -1,4 +1,5 @@
 // vantora: the game. No arguments; everything it shows is data under res/.
+#include "app/CompositionRoot.h"
 #include "core/Engine.h"
 #include "core/SystemTable.h"
 #include "core/WindowManager.h"
@@ -9,6 +10,7 @@
 
 int main()
 {
+    CompositionRoot::Compose();
     AllSystems();
     WindowManager& window = WindowManager::Instance();
     window.SetTitle("Vantora");

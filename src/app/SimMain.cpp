@@ -1,4 +1,5 @@
 // vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
+#include "app/CompositionRoot.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
@@ -102,6 +103,7 @@ void RunFrames(Engine& engine, std::optional<long long> maxFrames, const InputSc
 
 int main(int argc, char** argv)
 {
+    CompositionRoot::Compose();
     std::string error;
     const std::optional<SimOptions> options = ParseSimOptions(argc - 1, argv + 1, error);
     if (!options || options->help)

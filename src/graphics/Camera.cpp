@@ -2,12 +2,12 @@
 
 #include "core/Engine.h"
 #include "core/TweakBar.h"
-#include "gameplay/Controller.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/ActionList.h"
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
 #include "objects/GameObject.h"
+#include "objects/PlayerControl.h"
 #include "objects/Transform.h"
 #include "physics/RigidBody.h"
 
@@ -66,7 +66,7 @@ void Camera::SetTransition(bool on, const Vector4& target)
 
 int Camera::Player() const
 {
-    const auto* controller = GetOwner() ? GetOwner()->Get<Controller>(ComponentType::Controller) : nullptr;
+    const PlayerControl* controller = PlayerControl::Of(GetOwner());
     return controller ? controller->GetPlayerIndex() : -1;
 }
 
@@ -97,7 +97,7 @@ void Camera::Follow(float /*dt*/)
 {
     GameObject& owner = *GetOwner();
     const Vector4 ball = owner.Get<Transform>(ComponentType::Transform)->GetPosition();
-    const auto* controller = owner.Get<Controller>(ComponentType::Controller);
+    const PlayerControl* controller = PlayerControl::Of(&owner);
     const int player = Player();
     Vector4 facing = controller ? controller->GetFacing() : Vector4{0, 0, -1, 0};
     const bool wasLookingBack = m_lookBack;

@@ -158,4 +158,3 @@ void BM_IdleFrameCap(benchmark::State& state)
 BENCHMARK(BM_IdleFrameCap)->Iterations(180)->UseRealTime()->Unit(benchmark::kMillisecond);
 } // namespace
 
-BENCHMARK_MAIN();

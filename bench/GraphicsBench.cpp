@@ -109,4 +109,3 @@ BENCHMARK(BM_DrawFrame)
     ->ReportAggregatesOnly(true);
 } // namespace
 
-BENCHMARK_MAIN();

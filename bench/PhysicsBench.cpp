@@ -146,4 +146,3 @@ BENCHMARK_CAPTURE(PhysicsFrame, AllPairs, PhysicsSystem::Detection::AllPairs)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(PhysicsWholeFrame)->Apply(Scenes)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();

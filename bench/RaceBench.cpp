@@ -51,4 +51,3 @@ void BM_RaceFrame(benchmark::State& state)
 BENCHMARK(BM_RaceFrame)->Unit(benchmark::kMicrosecond)->MinTime(2.0)->Repetitions(3)->ReportAggregatesOnly(true);
 } // namespace
 
-BENCHMARK_MAIN();

@@ -138,4 +138,3 @@ BENCHMARK(BM_EmptyRunScript);
 BENCHMARK(BM_SmallScript)->Arg(1)->Arg(0);
 BENCHMARK(BM_EngineCall)->Arg(1)->Arg(0);
 BENCHMARK(BM_CallFloor);
-BENCHMARK_MAIN();

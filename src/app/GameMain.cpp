@@ -1,4 +1,5 @@
 // vantora: the game. No arguments; everything it shows is data under res/.
+#include "app/CompositionRoot.h"
 #include "core/Engine.h"
 #include "core/Messaging.h"
 #include "core/SystemTable.h"
@@ -11,6 +12,7 @@
 int main()
 {
     Messaging::WriteDiagnosticsLineByLine();
+    CompositionRoot::Compose();
     AllSystems();
     WindowManager& window = WindowManager::Instance();
     window.SetTitle("Vantora");

@@ -1,4 +1,5 @@
 // vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
+#include "app/CompositionRoot.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
@@ -188,6 +189,7 @@ int Run(const SimOptions& options, const InputScript& input)
 int main(int argc, char** argv)
 {
     Messaging::WriteDiagnosticsLineByLine();
+    CompositionRoot::Compose();
     std::string error;
     std::optional<SimOptions> options = ParseSimOptions(argc - 1, argv + 1, error);
     if (!options || options->help)

@@ -1,16 +1,12 @@
 #include "core/Engine.h"
 
 #include "core/EngineGlobals.h"
+#include "core/GameFlow.h"
 #include "core/LoadingScreen.h"
 #include "core/ResourcePaths.h"
+#include "core/StartupLoader.h"
+#include "core/System.h"
 #include "core/SystemTable.h"
-#include "graphics/Camera.h"
-#include "graphics/GraphicsSystem.h"
-#include "input/ActionList.h"
-#include "objects/Factory.h"
-#include "objects/Logic.h"
-#include "objects/XmlFile.h"
-#include "states/GameStateManager.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,68 +42,62 @@ Engine::~Engine()
         s_current = nullptr;
 }
 
-System* Engine::Named(const char* name) const
+System* Engine::Named(const std::string& name) const
 {
     auto found = m_systems.find(name);
     return found == m_systems.end() ? nullptr : found->second;
 }
 
+NameLists Engine::ReadNameLists(const char* path, const std::vector<std::string>& headings)
+{
+    NameLists lists;
+    if (s_hooks.readNameLists)
+        lists = s_hooks.readNameLists(path, headings);
+    lists.resize(headings.size());
+    return lists;
+}
+
 void Engine::ReadSystemData()
 {
-    XmlFile file(ResourcePaths::kSystemData);
-    m_systemDataLoaded = file.IsLoaded();
-    const std::pair<const char*, std::vector<System*>*> headings[] = {{"UM_Init", &m_initList},
-                                                                      {"UM_Pre", &m_preList},
-                                                                      {"UM_Update", &m_updateList},
-                                                                      {"UM_Post", &m_postList}};
-    for (const auto& [heading, list] : headings)
-    {
-        const XmlElement* section = XmlFile::FindChildElement(file.GetRoot(), heading);
-        for (const XmlElement* entry = section ? section->FirstChildElement() : nullptr; entry;
-             entry = entry->NextSiblingElement())
+    const NameLists names = ReadNameLists(ResourcePaths::kSystemData, {"UM_Init", "UM_Pre", "UM_Update", "UM_Post"});
+    std::vector<System*>* lists[] = {&m_initList, &m_preList, &m_updateList, &m_postList};
+    for (size_t heading = 0; heading < names.size(); ++heading)
+        for (const std::string& name : names[heading])
         {
             // Unknown names are skipped without a message.
-            if (System* system = Named(XmlFile::FirstAttributeValue(entry).c_str()))
-                list->push_back(system);
+            if (System* system = Named(name))
+                lists[heading]->push_back(system);
         }
-    }
 }
 
 void Engine::ReadTrackList()
 {
     realTrackNames.clear();
     displayTrackNames.clear();
-    XmlFile file(ResourcePaths::kTrackList);
-    const XmlElement* real = XmlFile::FindChildElement(file.GetRoot(), "RealTrackNames");
+    const NameLists names = ReadNameLists(ResourcePaths::kTrackList, {"RealTrackNames", "DisplayTrackNames"});
     int index = 0;
-    for (const XmlElement* e = real ? real->FirstChildElement() : nullptr; e; e = e->NextSiblingElement())
-        realTrackNames[index++] = XmlFile::FirstAttributeValue(e);
-    const XmlElement* shown = XmlFile::FindChildElement(file.GetRoot(), "DisplayTrackNames");
-    for (const XmlElement* e = shown ? shown->FirstChildElement() : nullptr; e; e = e->NextSiblingElement())
-        displayTrackNames.push_back(XmlFile::FirstAttributeValue(e));
+    for (const std::string& name : names[0])
+        realTrackNames[index++] = name;
+    displayTrackNames = names[1];
 }
 
 void Engine::InitSystems()
 {
-    GraphicsSystem& graphics = GraphicsSystem::Instance();
-    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") ||
-        m_initList[1] != Named("GraphicsSystem"))
+    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") || m_initList[1] != Named("GraphicsSystem"))
         std::printf("SystemData: \"UM_Init\" should list WindowManager and GraphicsSystem first\n");
 
     // The window and the device come first: the loading scene's textures need them.
     for (size_t i = 0; i < m_initList.size() && i < 2; ++i)
         m_initList[i]->Init();
-    graphics.LoadTextureNames();
-    for (const char* texture : {"default.png", "water_icon.png", "fire.png"})
-        graphics.LoadTexture(texture);
+    if (s_hooks.loader)
+        s_hooks.loader->LoadLoadingScreenTextures();
     for (size_t i = 2; i < m_initList.size(); ++i)
         m_initList[i]->Init();
 }
 
 bool Engine::HasSystemList() const
 {
-    return m_systemDataLoaded &&
-           !(m_initList.empty() && m_preList.empty() && m_updateList.empty() && m_postList.empty());
+    return !(m_initList.empty() && m_preList.empty() && m_updateList.empty() && m_postList.empty());
 }
 
 bool Engine::Init()
@@ -122,35 +112,30 @@ bool Engine::Init()
     }
     m_frameController.SetFrameRate(kFrameRate);
     InitSystems();
-
-    Factory::Instance().LoadScene("loading", "");
-    GameObject* cameraObject = Logic::Instance().GetObjectByTag(ObjectTag::CameraObj);
-    Component* camera = cameraObject ? cameraObject->GetComponent(ComponentType::Camera) : nullptr;
-    GraphicsSystem::Instance().SetActiveCamera(static_cast<Camera*>(camera));
-
     ShowLoadingScreenWhileTexturesLoad();
-    Factory::Instance().DestroyList(0);
-
     std::srand(m_seed ? *m_seed : static_cast<unsigned>(std::time(nullptr)));
     return true;
 }
 
 void Engine::ShowLoadingScreenWhileTexturesLoad()
 {
+    StartupLoader* loader = s_hooks.loader;
+    if (!loader)
+    {
+        m_loadingDone = true;
+        return;
+    }
     // GL contexts belong to one thread, so the roles of the two threads are swapped: workers
     // decode the texture files while this thread keeps drawing "Loading..." frames and uploads
     // each texture as soon as it is decoded.
-    GraphicsSystem& graphics = GraphicsSystem::Instance();
-    graphics.QueueAllTextures();
-    std::thread decoder(
-        [this, &graphics]
-        {
-            graphics.DecodeAllTextures();
-            m_loadingDone = true;
-        });
+    loader->BeginLoading();
+    std::thread decoder([this, loader] {
+        loader->LoadInBackground();
+        m_loadingDone = true;
+    });
     LoadingScreen::Run(*this, m_loadingDone);
     decoder.join();
-    graphics.UploadDecodedTextures();
+    loader->EndLoading();
 }
 
 void Engine::MainLoop(std::optional<long long> maxFrames)
@@ -170,7 +155,8 @@ void Engine::RunPausedUpdates()
     for (const char* name : {"WindowManager", "Messaging", "GameStateManager"})
         if (System* system = Named(name))
             system->Update();
-    ActionList::Instance().UpdateActions();
+    if (s_hooks.flow)
+        s_hooks.flow->UpdateActionsWhilePaused();
     if (System* sound = Named("SoundSystem"))
         sound->Update();
 }
@@ -182,11 +168,20 @@ void Engine::RunPausedPostUpdates()
             system->PostUpdate();
 }
 
+bool Engine::IsPaused()
+{
+    return s_hooks.flow && s_hooks.flow->IsPaused();
+}
+
+bool Engine::IsRunning()
+{
+    return !s_hooks.flow || s_hooks.flow->IsRunning();
+}
+
 bool Engine::RunFrame()
 {
-    GameStateManager& states = GameStateManager::Instance();
     m_frameController.StartFrame();
-    if (states.IsPaused())
+    if (IsPaused())
         RunPausedUpdates();
     else
     {
@@ -196,11 +191,11 @@ bool Engine::RunFrame()
             system->Update();
     }
     ++m_framesRun;
-    if (!states.IsRunning())
+    if (!IsRunning())
         return false;
 
     // Read again: an update may have paused the game during this frame.
-    if (states.IsPaused())
+    if (IsPaused())
         RunPausedPostUpdates();
     else
         for (System* system : m_postList)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/EngineHooks.h"
 #include "core/FrameRateController.h"
 
 #include <atomic>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class System;
@@ -27,6 +29,10 @@ class Engine
     static Engine* Get() { return s_current; }
     /// The current engine's frame time; 0 when there is no engine.
     static float CurrentDeltaTime() { return s_current ? s_current->GetDeltaTime() : 0.0f; }
+    /// What the engine asks of the higher layers; set by the composition root before any Engine.
+    static void SetHooks(EngineHooks hooks) { s_hooks = std::move(hooks); }
+    /// The hooks every engine uses.
+    static const EngineHooks& Hooks() { return s_hooks; }
 
     /// Start-up: window and graphics first, loading-screen textures, the other systems, the
     /// loading scene while textures load, then the random seed. False, with one line saying so,
@@ -52,16 +58,20 @@ class Engine
     const std::vector<System*>& UpdateList() const { return m_updateList; }
     const std::vector<System*>& PostList() const { return m_postList; }
 
-  private:
+private:
+    static NameLists ReadNameLists(const char* path, const std::vector<std::string>& headings);
     void ReadSystemData();
     void ReadTrackList();
-    System* Named(const char* name) const;
+    System* Named(const std::string& name) const;
     void InitSystems();
     void ShowLoadingScreenWhileTexturesLoad();
+    static bool IsPaused();
+    static bool IsRunning();
     void RunPausedUpdates();
     void RunPausedPostUpdates();
 
     static inline Engine* s_current = nullptr;
+    static inline EngineHooks s_hooks;
 
     std::atomic<bool> m_loadingDone{false};
     FrameRateController m_frameController;
@@ -72,5 +82,4 @@ class Engine
     std::vector<System*> m_postList;
     std::optional<unsigned> m_seed;
     long long m_framesRun = 0;
-    bool m_systemDataLoaded = false;
 };

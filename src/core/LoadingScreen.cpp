@@ -1,8 +1,13 @@
 #include "core/LoadingScreen.h"
 
 #include "core/Engine.h"
+#include "core/StartupLoader.h"
 #include "core/WindowManager.h"
-#include "graphics/GraphicsSystem.h"
+
+namespace
+{
+constexpr const char* kCaption = "Loading...";
+} // namespace
 
 void LoadingScreen::Run(Engine& engine, const std::atomic<bool>& done)
 {
@@ -13,13 +18,9 @@ void LoadingScreen::Run(Engine& engine, const std::atomic<bool>& done)
 void LoadingScreen::DrawFrame(Engine& engine)
 {
     FrameRateController& frames = engine.GetFrameController();
-    GraphicsSystem& graphics = GraphicsSystem::Instance();
     frames.StartFrame();
     WindowManager::Instance().PreUpdate();
-    graphics.PrintToScreen("Loading...", 0.0f, -0.9f, {30, 0, 0, 0}, {1, 1, 1, 1});
-    graphics.PreUpdate();
-    graphics.Update();
-    graphics.PostUpdate();
-    graphics.UploadDecodedTextures();
+    if (StartupLoader* loader = Engine::Hooks().loader)
+        loader->DrawLoadingFrame(kCaption);
     frames.EndFrame();
 }

@@ -1,39 +1,35 @@
 #include "core/SystemTable.h"
 
-#include "core/Messaging.h"
-#include "core/WindowManager.h"
-#include "gameplay/CheckPointSystem.h"
-#include "gameplay/RaceLineSystem.h"
-#include "graphics/GraphicsSystem.h"
-#include "input/ActionList.h"
-#include "input/InputSystem.h"
-#include "input/XboxInputManager.h"
-#include "objects/Factory.h"
-#include "objects/Logic.h"
-#include "physics/PhysicsSystem.h"
-#include "sound/SoundSystem.h"
-#include "states/GameStateManager.h"
-#include "text/TextSystem.h"
+#include <optional>
 
-const std::vector<std::pair<std::string, System*>>& AllSystems()
+namespace
 {
-    static const std::vector<std::pair<std::string, System*>> table = {
-        {"WindowManager", &WindowManager::Instance()},
-        {"InputSystem", &InputSystem::Instance()},
-        {"GraphicsSystem", &GraphicsSystem::Instance()},
-        {"GameStateManager", &GameStateManager::Instance()},
-        {"PhysicsSystem", &PhysicsSystem::Instance()},
-        {"Messaging", &Messaging::Instance()},
-        {"XboxInputManager", &XboxInputManager::Instance()},
-        {"TextSystem", &TextSystem::Instance()},
-        {"SoundSystem", &SoundSystem::Instance()},
-        {"Factory", &Factory::Instance()},
-        {"Logic", &Logic::Instance()},
-        {"ActionList", &ActionList::Instance()},
-        {"CheckPointSystem", &CheckPointSystem::Instance()},
-        {"RaceLineSystem", &RaceLineSystem::Instance()},
-    };
+std::function<SystemList()>& Builder()
+{
+    static std::function<SystemList()> builder;
+    return builder;
+}
+
+std::optional<SystemList>& Table()
+{
+    static std::optional<SystemList> table;
     return table;
+}
+} // namespace
+
+void SetSystemTableBuilder(std::function<SystemList()> builder)
+{
+    Builder() = std::move(builder);
+    Table().reset();
+}
+
+const SystemList& AllSystems()
+{
+    static const SystemList none;
+    std::optional<SystemList>& table = Table();
+    if (!table && Builder())
+        table = Builder()();
+    return table ? *table : none;
 }
 
 std::map<std::string, System*> DefaultSystemsByName()

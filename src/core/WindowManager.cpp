@@ -1,9 +1,6 @@
 #include "core/WindowManager.h"
 
-#include "graphics/GraphicsSystem.h"
-#include "input/InputSystem.h"
-#include "input/VirtualKeyMap.h"
-#include "states/GameStateManager.h"
+#include "core/WindowListener.h"
 
 #include <SDL.h>
 #include <cstdio>
@@ -213,22 +210,23 @@ bool WindowManager::Dispatch(const SDL_Event& event)
 {
     if (m_eventFilter && m_eventFilter(event))
         return true;
-    InputSystem& input = InputSystem::Instance();
+    if (event.type == SDL_QUIT)
+    {
+        if (s_listener)
+            s_listener->OnQuit();
+        return false;
+    }
+    if (!s_listener)
+        return true;
     switch (event.type)
     {
-    case SDL_QUIT:
-        GameStateManager::Instance().SetRunning(false);
-        return false;
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        if (const int key = VirtualKeyFromScancode(event.key.keysym.scancode))
-            input.SetKey(key, event.type == SDL_KEYDOWN);
-        break;
-    case SDL_MOUSEMOTION: input.MouseMove(event.motion.x, event.motion.y); break;
+    case SDL_KEYUP: s_listener->OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN); break;
+    case SDL_MOUSEMOTION: s_listener->OnMouseMove(event.motion.x, event.motion.y); break;
     case SDL_MOUSEBUTTONDOWN: DispatchMouseButton(event, true); break;
     case SDL_MOUSEBUTTONUP: DispatchMouseButton(event, false); break;
-    case SDL_CONTROLLERDEVICEADDED: input.GetGamepadSlots().OnDeviceAdded(event.cdevice.which); break;
-    case SDL_CONTROLLERDEVICEREMOVED: input.GetGamepadSlots().OnDeviceRemoved(event.cdevice.which); break;
+    case SDL_CONTROLLERDEVICEADDED: s_listener->OnPadAdded(event.cdevice.which); break;
+    case SDL_CONTROLLERDEVICEREMOVED: s_listener->OnPadRemoved(event.cdevice.which); break;
     case SDL_WINDOWEVENT: DispatchWindowEvent(event); break;
     default: break;
     }
@@ -238,13 +236,8 @@ bool WindowManager::Dispatch(const SDL_Event& event)
 void WindowManager::DispatchMouseButton(const SDL_Event& event, bool down)
 {
     const int button = GameMouseButton(event.button.button);
-    if (button < 0)
-        return;
-    InputSystem& input = InputSystem::Instance();
-    if (down)
-        input.MouseButtonDown(button, event.button.x, event.button.y);
-    else
-        input.MouseButtonUp(button);
+    if (button >= 0)
+        s_listener->OnMouseButton(button, down, event.button.x, event.button.y);
 }
 
 void WindowManager::DispatchWindowEvent(const SDL_Event& event)
@@ -254,5 +247,5 @@ void WindowManager::DispatchWindowEvent(const SDL_Event& event)
     const int w = event.window.data1;
     const int h = event.window.data2;
     if (w > 0 && h > 0)
-        GraphicsSystem::Instance().Resize(static_cast<unsigned>(w), static_cast<unsigned>(h));
+        s_listener->OnResize(static_cast<unsigned>(w), static_cast<unsigned>(h));
 }

@@ -5,13 +5,14 @@
 #include <functional>
 #include <string>
 
+class WindowListener;
 struct SDL_Window;
 union SDL_Event;
 
-/// Owns the game window and pumps its events once per frame: keys and the mouse go to the input
-/// system, pads coming and going to its gamepad slots, size changes to the graphics system, and
-/// a quit request ends the game. Headless (the default, for tests and the runner) there is no
-/// window and the game counts as focused.
+/// Owns the game window and pumps its events once per frame: keys, the mouse, pads coming and
+/// going, size changes and a quit request go to the window listener (the input system, the
+/// graphics system and the game states, wired by the composition root). Headless (the default,
+/// for tests and the runner) there is no window and the game counts as focused.
 class WindowManager final : public EmptySystem
 {
 public:
@@ -59,6 +60,8 @@ public:
 
     /// The debug panel's hook: offered each event first; null removes it.
     void SetEventFilter(EventFilter filter) { m_eventFilter = std::move(filter); }
+    /// Receives the window's events; set by the composition root, null drops them.
+    static void SetListener(WindowListener* listener) { s_listener = listener; }
 
     /// Whether the game window has the keyboard focus. Where nothing decides focus (headless,
     /// offscreen or dummy driver) the game counts as focused unless it was taken with SetFocus.
@@ -96,4 +99,5 @@ private:
     bool m_driverTracksFocus = false;
     bool m_focusAllowed = true;
     EventFilter m_eventFilter;
+    static inline WindowListener* s_listener = nullptr;
 };

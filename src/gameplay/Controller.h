@@ -3,6 +3,7 @@
 #include "gameplay/Movement.h"
 #include "math/Vector4.h"
 #include "objects/Component.h"
+#include "objects/PlayerControl.h"
 
 #include <memory>
 
@@ -11,7 +12,7 @@ class HumanDriver;
 
 /// A racer: its player index and per-race numbers, and the Movement a person or the computer
 /// drives.
-class Controller final : public Component
+class Controller final : public Component, public PlayerControl
 {
 public:
     static constexpr int kHeld = 2;      ///< player state in which the racer gets no control
@@ -28,7 +29,7 @@ public:
     void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
     void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
 
-    int GetPlayerIndex() const { return m_playerIndex; }
+    int GetPlayerIndex() const override { return m_playerIndex; }
     int GetPlayerState() const { return m_playerState; }
     void SetPlayerState(int state) { m_playerState = state; }
     int GetPower() const { return m_power; }
@@ -40,7 +41,7 @@ public:
     void AddToPowerLevel(int amount);
     int GetElement() const { return m_element; }
     void SetElement(int element) { m_element = element; }
-    const Vector4& GetFacing() const { return m_mover.GetFacing(); }
+    const Vector4& GetFacing() const override { return m_mover.GetFacing(); }
     void SetFacing(const Vector4& facing) { m_mover.SetFacing(facing); }
     Movement& GetMover() { return m_mover; }
     /// 0 a person, 1 the computer.

@@ -2,13 +2,13 @@
 
 #include "core/Engine.h"
 #include "core/TweakBar.h"
-#include "gameplay/Controller.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/ActionList.h"
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
 #include "math/GameConstants.h"
 #include "objects/GameObject.h"
+#include "objects/PlayerControl.h"
 #include "objects/Transform.h"
 #include "physics/RigidBody.h"
 
@@ -65,7 +65,7 @@ void Camera::SetTransition(bool on, const Vector4& target)
 
 int Camera::Player() const
 {
-    const auto* controller = GetOwner() ? GetOwner()->Get<Controller>(ComponentType::Controller) : nullptr;
+    const PlayerControl* controller = PlayerControl::Of(GetOwner());
     return controller ? controller->GetPlayerIndex() : -1;
 }
 
@@ -96,7 +96,7 @@ void Camera::Follow(float /*dt*/)
 {
     GameObject& owner = *GetOwner();
     const Vector4 ball = owner.Get<Transform>(ComponentType::Transform)->GetPosition();
-    const auto* controller = owner.Get<Controller>(ComponentType::Controller);
+    const PlayerControl* controller = PlayerControl::Of(&owner);
     const int player = Player();
     Vector4 facing = controller ? controller->GetFacing() : Vector4{0, 0, -1, 0};
     const bool wasLookingBack = m_lookBack;

@@ -4,7 +4,6 @@
 #include "core/ResourcePaths.h"
 #include "core/SwapRemove.h"
 #include "core/WindowManager.h"
-#include "gameplay/Controller.h"
 #include "graphics/Camera.h"
 #include "graphics/DebugLineRenderPass.h"
 #include "graphics/DebugPanel.h"
@@ -15,9 +14,8 @@
 #include "graphics/ViewMatrices.h"
 #include "graphics/ViewportLayout.h"
 #include "objects/Factory.h"
+#include "objects/PlayerControl.h"
 #include "objects/Transform.h"
-#include "states/GameStateId.h"
-#include "states/GameStateManager.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,8 +29,7 @@ constexpr unsigned kCameraFollowerId = 2;
 
 int PlayerOf(const Camera& camera)
 {
-    const GameObject* owner = camera.GetOwner();
-    const auto* controller = owner ? owner->Get<Controller>(ComponentType::Controller) : nullptr;
+    const PlayerControl* controller = PlayerControl::Of(camera.GetOwner());
     return controller ? controller->GetPlayerIndex() : -1;
 }
 } // namespace
@@ -179,7 +176,7 @@ void GraphicsSystem::Update()
         m_cameras[i]->Update();
     m_defaultCamera->Update();
     // The tutorial draws its own prompts where the race HUD would be.
-    if (GameStateManager::Instance().GetGameState() == GameStateId::kTutorial)
+    if (s_screenHidesHuds && s_screenHidesHuds())
         return;
     for (size_t i = 0; i < m_huds.size(); ++i)
         m_huds[i]->Update();

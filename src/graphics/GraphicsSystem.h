@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <optional>
@@ -183,6 +184,9 @@ class GraphicsSystem final : public System
     bool TakeCapture(DecodedImage& out);
     /// The debug panel's contents: components add their fields with AddToTweakBar.
     TweakBar& GetTweakBar() { return m_tweakBar; }
+    /// Asks whether the current screen draws its own prompts where the HUDs are (they are then
+    /// not updated); the screens live above graphics, so the composition root sets it.
+    static void SetScreenHidesHuds(std::function<bool()> query) { s_screenHidesHuds = std::move(query); }
 
   private:
     GraphicsSystem();
@@ -238,4 +242,5 @@ class GraphicsSystem final : public System
     std::atomic<unsigned long long> m_framesDrawn{0};
     bool m_captureRequested = false;
     DecodedImage m_capture;
+    static inline std::function<bool()> s_screenHidesHuds;
 };

@@ -1,6 +1,5 @@
 #include "graphics/ShadowPass.h"
 
-#include "gameplay/GroundProbe.h"
 #include "graphics/EffectParam.h"
 #include "graphics/Material.h"
 #include "graphics/ResourceTables.h"
@@ -10,6 +9,7 @@
 #include "objects/Logic.h"
 #include "objects/Transform.h"
 #include "physics/Collider.h"
+#include "physics/GroundProbe.h"
 
 #include <algorithm>
 #include <cmath>

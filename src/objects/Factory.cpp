@@ -3,31 +3,7 @@
 #include "core/Engine.h"
 #include "core/FileSearch.h"
 #include "core/ResourcePaths.h"
-#include "gameplay/CheckPoint.h"
-#include "gameplay/CheckPointSystem.h"
-#include "gameplay/Controller.h"
-#include "gameplay/Ground.h"
-#include "gameplay/Hud.h"
-#include "gameplay/Label.h"
-#include "gameplay/LifeComponent.h"
-#include "gameplay/RaceLineSystem.h"
-#include "gameplay/RaceNode.h"
-#include "gameplay/Spawner.h"
-#include "graphics/Camera.h"
-#include "graphics/GraphicsSystem.h"
-#include "graphics/Light.h"
-#include "graphics/MeshRenderer.h"
 #include "objects/Logic.h"
-#include "objects/Property.h"
-#include "objects/Transform.h"
-#include "particles/DecoratorComp.h"
-#include "physics/Collider.h"
-#include "physics/PhysicsSystem.h"
-#include "physics/RigidBody.h"
-#include "physics/Spin.h"
-#include "script/Script.h"
-#include "sound/SoundSystem.h"
-#include "text/TextSystem.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,12 +17,8 @@ Factory::Factory()
     // outlive the Factory, whose destructor deletes whatever objects remain at exit.
     GameObject::LiveObjects();
     Logic::Instance();
-    GraphicsSystem::Instance();
-    PhysicsSystem::Instance();
-    TextSystem::Instance();
-    SoundSystem::Instance();
-    CheckPointSystem::Instance();
-    RaceLineSystem::Instance();
+    if (s_catalog)
+        s_catalog->ConstructDrivers();
 }
 
 Factory::~Factory()
@@ -62,24 +34,8 @@ Factory& Factory::Instance()
 
 void Factory::RegisterCreators()
 {
-    RegisterComponent<Transform>(ComponentType::Transform);
-    RegisterComponent<MeshRenderer>(ComponentType::MeshRenderer);
-    RegisterComponent<RigidBody>(ComponentType::RigidBody);
-    RegisterComponent<Collider>(ComponentType::Collider);
-    RegisterComponent<Camera>(ComponentType::Camera);
-    RegisterComponent<Property>(ComponentType::Property);
-    RegisterComponent<Ground>(ComponentType::Ground);
-    RegisterComponent<Light>(ComponentType::Light);
-    RegisterComponent<Script>(ComponentType::Script);
-    RegisterComponent<Spawner>(ComponentType::Spawner);
-    RegisterComponent<LifeComponent>(ComponentType::LifeComponent);
-    RegisterComponent<DecoratorComp>(ComponentType::DecoratorComp);
-    RegisterComponent<CheckPoint>(ComponentType::CheckPoint);
-    RegisterComponent<Spin>(ComponentType::Spin);
-    RegisterComponent<Hud>(ComponentType::Hud);
-    RegisterComponent<Label>(ComponentType::Label);
-    RegisterComponent<Controller>(ComponentType::Controller);
-    RegisterComponent<RaceNode>(ComponentType::RaceNode);
+    if (s_catalog)
+        s_catalog->RegisterCreators(*this);
 }
 
 void Factory::Init()

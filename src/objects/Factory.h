@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/System.h"
+#include "objects/ComponentCatalog.h"
 #include "objects/ComponentCreator.h"
 #include "objects/GameObject.h"
 
@@ -30,6 +31,8 @@ class Factory final : public System
 
     static Factory& Instance();
     ~Factory() override;
+    /// The game's component classes; set by the composition root before the Factory is first used.
+    static void SetCatalog(const ComponentCatalog* catalog) { s_catalog = catalog; }
 
     /// Registers the creators, fills componentTypeByName and loads every archetype.
     void Init() override;
@@ -90,4 +93,5 @@ class Factory final : public System
     std::map<std::string, std::unique_ptr<GameObject>> m_archetypes;
     std::map<std::string, std::unique_ptr<ComponentCreator>> m_creators;
     std::vector<std::pair<unsigned, int>> m_destroyQueue;
+    static inline const ComponentCatalog* s_catalog = nullptr;
 };

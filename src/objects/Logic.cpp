@@ -2,12 +2,9 @@
 
 #include "core/EngineGlobals.h"
 #include "core/SwapRemove.h"
-#include "gameplay/Controller.h"
-#include "graphics/GraphicsSystem.h"
-#include "input/InputSystem.h"
 #include "objects/GameObject.h"
+#include "objects/PlayerControl.h"
 #include "objects/Property.h"
-#include "script/ScriptHost.h"
 
 namespace
 {
@@ -21,7 +18,7 @@ int LastDisplayTrack()
 }
 } // namespace
 
-Logic::Logic() : m_scriptHost(std::make_unique<ScriptHost>())
+Logic::Logic() : m_scriptHost(s_links.makeScriptHost ? s_links.makeScriptHost() : nullptr)
 {
     for (int tag = 0; tag < kObjectTagCount; ++tag)
         m_tagIndex.emplace(ObjectTagName(static_cast<ObjectTag>(tag)), static_cast<ObjectTag>(tag));
@@ -37,7 +34,8 @@ Logic::~Logic() = default;
 
 void Logic::Init()
 {
-    m_scriptHost->RegisterFunctions();
+    if (m_scriptHost && s_links.setUpScriptHost)
+        s_links.setUpScriptHost(*m_scriptHost);
     ResetPlayerChoices();
     m_chosenTrack = 0;
     m_elementChoices.clear();
@@ -47,11 +45,10 @@ void Logic::Init()
 
 void Logic::Update()
 {
-    InputSystem& input = InputSystem::Instance();
-    if (input.IsKeyTriggered(kKeyF1))
+    if (s_links.isKeyTriggered && s_links.isKeyTriggered(kKeyF1))
         m_debugDraw = !m_debugDraw;
-    if (input.IsKeyTriggered(kKeyF11))
-        GraphicsSystem::Instance().ToggleFullscreen();
+    if (s_links.isKeyTriggered && s_links.isKeyTriggered(kKeyF11) && s_links.toggleFullscreen)
+        s_links.toggleFullscreen();
 
     UpdateEach(m_grounds);
     UpdateEach(m_controllers);
@@ -167,7 +164,7 @@ GameObject* Logic::GetPlayerObject(int player) const
     for (Property* property : m_tagLists[static_cast<size_t>(ObjectTag::Player)])
     {
         GameObject* owner = property->GetOwner();
-        const auto* controller = owner ? owner->Get<Controller>(ComponentType::Controller) : nullptr;
+        const PlayerControl* controller = PlayerControl::Of(owner);
         if (controller && controller->GetPlayerIndex() == player)
             return owner;
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/System.h"
+#include "objects/LogicLinks.h"
 #include "objects/ObjectTag.h"
 
 #include <array>
+#include <cassert>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -37,6 +39,8 @@ class Logic final : public System
 public:
     static Logic& Instance();
     ~Logic() override;
+    /// What Logic needs from the higher layers; set by the composition root before first use.
+    static void SetLinks(LogicLinks links) { s_links = std::move(links); }
 
     /// Sets up the script host (library and start-up states), then the player choices.
     void Init() override;
@@ -86,7 +90,11 @@ public:
     const std::vector<Component*>& Controllers() const { return m_controllers; }
     bool IsDebugDraw() const { return m_debugDraw; }
     /// The Lua host: function library, script files and start-up states.
-    ScriptHost& GetScriptHost() { return *m_scriptHost; }
+    ScriptHost& GetScriptHost()
+    {
+        assert(m_scriptHost && "the composition root gives Logic its script host");
+        return *m_scriptHost;
+    }
     void SetDebugDraw(bool on) { m_debugDraw = on; }
 
 private:
@@ -105,5 +113,7 @@ private:
     std::vector<Component*> m_lives;
     std::vector<Component*> m_decorators;
     std::unordered_map<std::string, ObjectTag> m_tagIndex;
-    std::unique_ptr<ScriptHost> m_scriptHost;
+    // Shared only so that Logic can own a class of the scripting layer without seeing it.
+    std::shared_ptr<ScriptHost> m_scriptHost;
+    static inline LogicLinks s_links;
 };

@@ -2,10 +2,10 @@
 
 #include "core/Engine.h"
 #include "core/SwapRemove.h"
-#include "graphics/GraphicsSystem.h"
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
+#include "physics/PhysicsDebugDraw.h"
 #include "physics/Collider.h"
 #include "physics/CollisionTable.h"
 #include "physics/ContactResolver.h"
@@ -310,32 +310,33 @@ std::vector<std::string> PhysicsSystem::CategoryNames() const
 
 void PhysicsSystem::DrawCollider(const Collider& collider, const Vector4& colour) const
 {
-    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    if (!s_debugDraw)
+        return;
     const Vector4& center = collider.GetWorldCenter();
     const Vector4& half = collider.GetHalfExtents();
     switch (collider.GetVolumeType())
     {
     case VolumeType::Sphere:
-        graphics.DrawSphere(center, half.x, colour);
+        s_debugDraw->DrawSphere(center, half.x, colour);
         return;
     case VolumeType::Obb:
     {
         const Transform* transform = collider.GetTransform();
-        const Quaternion rotation = transform ? transform->GetRotation() : Quaternion{};
-        graphics.DrawBox(center, half, colour, true, false, rotation.ToVector4());
+        s_debugDraw->DrawBox(center, half, transform ? transform->GetRotation() : Quaternion{}, colour);
         return;
     }
     case VolumeType::Aabb:
         break;
     }
-    graphics.DrawBox(center, half, colour, true, false, Quaternion{}.ToVector4());
+    s_debugDraw->DrawBox(center, half, Quaternion{}, colour);
 }
 
 void PhysicsSystem::DrawContact(const Contact& contact) const
 {
+    if (!s_debugDraw)
+        return;
     DrawCollider(*contact.a, kContactColour);
     DrawCollider(*contact.b, kContactColour);
-    GraphicsSystem& graphics = GraphicsSystem::Instance();
-    graphics.DrawSphere(contact.point, kContactPointRadius, kContactColour);
-    graphics.DrawLine(contact.point, contact.point + contact.normal, kContactColour);
+    s_debugDraw->DrawSphere(contact.point, kContactPointRadius, kContactColour);
+    s_debugDraw->DrawLine(contact.point, contact.point + contact.normal, kContactColour);
 }

@@ -17,6 +17,7 @@ class CollisionTable;
 class Component;
 class ContactResolver;
 class Integrator;
+class PhysicsDebugDraw;
 class RigidBody;
 
 /// Moves every rigid body in fixed steps, finds overlapping colliders, records them for
@@ -33,6 +34,9 @@ public:
     };
 
     static PhysicsSystem& Instance();
+    /// Where colliders and contacts are drawn while debug drawing is on; set by the composition
+    /// root, null draws nothing.
+    static void SetDebugDraw(PhysicsDebugDraw* draw) { s_debugDraw = draw; }
     ~PhysicsSystem() override;
     PhysicsSystem(const PhysicsSystem&) = delete;
     PhysicsSystem& operator=(const PhysicsSystem&) = delete;
@@ -116,4 +120,5 @@ private:
     BroadPhase m_broadPhase;
     std::vector<std::pair<int, int>> m_pairs;
     bool m_pairsValid = false; ///< m_pairs still match the colliders (within one Update)
+    static inline PhysicsDebugDraw* s_debugDraw = nullptr;
 };

@@ -1,8 +1,8 @@
 #include "physics/Spin.h"
 
-#include "gameplay/Controller.h"
 #include "math/GameConstants.h"
 #include "objects/GameObject.h"
+#include "objects/PlayerControl.h"
 #include "objects/Transform.h"
 #include "physics/PhysicsSystem.h"
 #include "physics/RigidBody.h"
@@ -30,7 +30,7 @@ bool Spin::Update()
     if (!body || !transform)
         return true;
     const Vector4 velocity = body->GetVelocity();
-    const auto* controller = owner->Get<Controller>(ComponentType::Controller);
+    const PlayerControl* controller = PlayerControl::Of(owner);
     const Vector4 facing = controller ? controller->GetFacing() : Vector4{};
     const Vector4 axis = Vector4{0, 1, 0, 0}.Cross(facing).Normalized();
     const float radians = m_angle * kDegreesToRadians;

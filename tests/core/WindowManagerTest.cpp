@@ -49,6 +49,13 @@ protected:
         event.button.y = y;
         SDL_PushEvent(&event);
     }
+    static void PushPadEvent(Uint32 type, int which)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.cdevice.which = which;
+        SDL_PushEvent(&event);
+    }
     static void PushType(Uint32 type)
     {
         SDL_Event event{};
@@ -147,16 +154,28 @@ TEST_F(WindowManagerTest, AControllerThatCannotBeOpenedIsIgnored)
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Window().SetHeadless(false);
     Window().Init();
+    ASSERT_FALSE(Window().IsHeadless()) << "pads are opened only where there is a window";
     CaptureStdout([] { Input().Init(); });
-    SDL_Event event{};
-    event.type = SDL_CONTROLLERDEVICEADDED;
-    event.cdevice.which = 42;
-    SDL_PushEvent(&event);
-    event.type = SDL_CONTROLLERDEVICEREMOVED;
-    SDL_PushEvent(&event);
+    GamepadSlots& slots = Input().GetGamepadSlots();
+    // Device index 42 names no device, so opening it fails: it must not hold a slot.
+    PushPadEvent(SDL_CONTROLLERDEVICEADDED, 42);
     Window().PreUpdate();
     PadState state;
-    EXPECT_FALSE(Input().GetGamepadSlots().Read(0, state));
+    EXPECT_FALSE(slots.Read(0, state));
+
+    // A pad that does open (SDL's virtual one) is then the first pad, not the second.
+    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                                 SDL_CONTROLLER_BUTTON_MAX, 0);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    Window().PreUpdate();
+    EXPECT_TRUE(slots.Read(0, state));
+    EXPECT_FALSE(slots.Read(1, state));
+
+    // Unplugging a device no slot holds leaves the real pad where it is.
+    PushPadEvent(SDL_CONTROLLERDEVICEREMOVED, 42);
+    Window().PreUpdate();
+    EXPECT_TRUE(slots.Read(0, state));
+    SDL_JoystickDetachVirtual(device);
 }
 
 TEST_F(WindowManagerTest, WithoutADisplayTheGameSaysSoOnceAndRunsHeadless)

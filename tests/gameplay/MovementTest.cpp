@@ -1,9 +1,9 @@
 #include "RaceTestSupport.h"
 #include "gameplay/Controller.h"
-#include "gameplay/GroundProbe.h"
 #include "input/ActionList.h"
 #include "input/InputSystem.h"
 #include "objects/Transform.h"
+#include "physics/GroundProbe.h"
 #include "physics/RigidBody.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace
 // A ball over a flat ground box whose top is at y = 0.
 class MovementTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         world.Spawn(RaceWorld::TransformXml({0, -0.5f, 0, 1}, {100, 1, 100, 0}) +

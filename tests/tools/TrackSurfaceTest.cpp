@@ -1,8 +1,8 @@
 // The drawn boards and walls of a generated track: one surface without joins or overlaps that
 // lies on the boxes the balls hover over, closed with end faces only where the track breaks off.
 #include "trackgen/TrackSurface.h"
-#include "gameplay/GroundProbe.h"
 #include "objects/XmlFile.h"
+#include "physics/GroundProbe.h"
 #include "support/TestSupport.h"
 #include "trackgen/TrackDescription.h"
 #include "trackgen/TrackLayout.h"

@@ -1,4 +1,4 @@
-#include "gameplay/GroundProbe.h"
+#include "physics/GroundProbe.h"
 
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
@@ -14,7 +14,8 @@ constexpr float kParallel = 0.0001f;
 const Vector4 kDown{0, -1, 0, 0};
 } // namespace
 
-std::optional<float> RaySphere(const Vector4& origin, const Vector4& direction, const Vector4& centre, float radius)
+std::optional<float> RaySphere(const Vector4& origin, const Vector4& direction, const Vector4& centre,
+                               float radius)
 {
     Vector4 m = origin - centre;
     m.w = 0.0f;
@@ -28,7 +29,8 @@ std::optional<float> RaySphere(const Vector4& origin, const Vector4& direction, 
     return std::max(-b - std::sqrt(discriminant), 0.0f);
 }
 
-std::optional<float> RayAabb(const Vector4& origin, const Vector4& direction, const Vector4& lo, const Vector4& hi)
+std::optional<float> RayAabb(const Vector4& origin, const Vector4& direction, const Vector4& lo,
+                             const Vector4& hi)
 {
     float tMin = 0.0f;
     float tMax = std::numeric_limits<float>::max();

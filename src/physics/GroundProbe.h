@@ -17,9 +17,11 @@ struct GroundHit
 };
 
 /// Ray against a sphere; the parameter is raised to 0 for a ray starting inside.
-std::optional<float> RaySphere(const Vector4& origin, const Vector4& direction, const Vector4& centre, float radius);
+std::optional<float> RaySphere(const Vector4& origin, const Vector4& direction, const Vector4& centre,
+                               float radius);
 /// Ray against the axis-aligned box [lo, hi] by slabs; a ray starting inside hits at 0.
-std::optional<float> RayAabb(const Vector4& origin, const Vector4& direction, const Vector4& lo, const Vector4& hi);
+std::optional<float> RayAabb(const Vector4& origin, const Vector4& direction, const Vector4& lo,
+                             const Vector4& hi);
 /// Ray against a box of full size `scale` centred at `centre` and turned by `rotation`.
 std::optional<float> RayObb(const Vector4& origin, const Vector4& direction, const Vector4& centre,
                             const Vector4& scale, const Quaternion& rotation);

@@ -10,7 +10,9 @@
 class ComponentFieldTable final : public KnownFields
 {
   public:
+    /// Fills the table.
     ComponentFieldTable();
+    /// The names in the table, or nothing for a component it does not hold.
     std::optional<std::set<std::string>> FieldsOf(const std::string& component) const override;
 
   private:

@@ -32,6 +32,7 @@ struct SceneEntry
     std::string id;        ///< the objID's text, empty when there is none
     const XmlElement* overrides = nullptr;
 
+    /// The line of the object's element.
     int Line() const { return element ? element->GetLineNum() : 0; }
     /// "object 12 (Gate)", for messages.
     std::string Describe() const;
@@ -76,11 +77,14 @@ class ContentTree
     /// `relative` (e.g. "res/scene/x.xml") under the root, as shown in messages.
     std::string PathOf(const std::string& relative) const;
 
+    /// Every archetype file, in the order the game reads them.
     const std::vector<ArchetypeFile>& ArchetypeFiles() const { return m_archetypes; }
     /// The archetype the game uses under `name` (the last file read with that name), or null.
     const ArchetypeFile* FindArchetype(const std::string& name) const;
+    /// The names of the archetypes that load.
     std::vector<std::string> ArchetypeNames() const;
 
+    /// The scenes read: every one, or those of the tracks named.
     const std::vector<SceneFile>& Scenes() const { return m_scenes; }
     /// The scene read under `name`, or null.
     const SceneFile* FindScene(const std::string& name) const;
@@ -88,7 +92,9 @@ class ContentTree
     const std::vector<std::string>& RaceScenes() const { return m_raceScenes; }
     /// Whether the track names came from the command line instead of the track list.
     bool TracksGiven() const { return m_tracksGiven; }
+    /// res/TrackList.xml.
     const TrackList& Tracks() const { return m_trackList; }
+    /// res/SystemData.xml.
     const XmlSource& SystemData() const { return m_systemData; }
 
     /// Mesh file names ("ball.tbm"), effect names ("normalmap") and texture names ("fire"), as

@@ -63,15 +63,22 @@ void GateCheck::CheckNumbers(const RaceScene& race, ProblemReport& report)
                            gates[i]->entry->Describe() + " is gate " + std::to_string(number) + " like " +
                                gates.front()->entry->Describe() + ": alternative gates, either one counts");
     }
+    CheckGaps(race, numbers, report);
+}
+
+void GateCheck::CheckGaps(const RaceScene& race, const std::map<int, std::vector<const RaceGate*>>& numbers,
+                          ProblemReport& report)
+{
     for (int number = 1; number < HighestNumber(race); ++number)
-        if (!numbers.contains(number))
-        {
-            const RaceGate* next = numbers.upper_bound(number)->second.front();
-            report.Problem(path, next->entry->Line(),
-                           "there is no gate " + std::to_string(number) + ", so no racer ever passes gate " +
-                               std::to_string(next->number) + " (" + next->entry->Describe() +
-                               ") and laps never count; number the gates 1 to N in lap order without a gap");
-        }
+    {
+        if (numbers.contains(number))
+            continue;
+        const RaceGate* next = numbers.upper_bound(number)->second.front();
+        report.Problem(race.Scene().source.path, next->entry->Line(),
+                       "there is no gate " + std::to_string(number) + ", so no racer ever passes gate " +
+                           std::to_string(next->number) + " (" + next->entry->Describe() +
+                           ") and laps never count; number the gates 1 to N in lap order without a gap");
+    }
 }
 
 void GateCheck::CheckPassable(const RaceScene& race, ProblemReport& report)

@@ -2,7 +2,11 @@
 
 #include "check/Check.h"
 
+#include <map>
+#include <vector>
+
 class RaceScene;
+struct RaceGate;
 
 /// The gates of each race scene: numbered 1 to N without a gap (or laps never count), able to
 /// be passed, and the last one on the finish line, where the racers start.
@@ -14,6 +18,8 @@ class GateCheck final : public Check
 
   private:
     static void CheckNumbers(const RaceScene& race, ProblemReport& report);
+    static void CheckGaps(const RaceScene& race, const std::map<int, std::vector<const RaceGate*>>& numbers,
+                          ProblemReport& report);
     static void CheckPassable(const RaceScene& race, ProblemReport& report);
     static void CheckFinishLine(const RaceScene& race, ProblemReport& report);
 };

@@ -32,8 +32,11 @@ class ProblemReport
     /// Records a warning: legal, but worth a look.
     void Warning(const std::string& file, int line, const std::string& text);
 
+    /// Every finding, in the order made.
     const std::vector<Finding>& Findings() const { return m_findings; }
+    /// Findings that make the checker fail.
     int ProblemCount() const { return m_problems; }
+    /// Findings that only inform.
     int WarningCount() const { return static_cast<int>(m_findings.size()) - m_problems; }
     /// "no problems" or "N problems", and the number of warnings when there are any.
     std::string Summary() const;

@@ -4,6 +4,7 @@
 #include "check/RaceScene.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -24,6 +25,11 @@ std::vector<const RaceLineNode*> Chain(const RaceScene& race)
         chain.push_back(&node);
     std::stable_sort(chain.begin(), chain.end(), [](const auto* a, const auto* b) { return a->id < b->id; });
     return chain;
+}
+
+std::string Units(float length)
+{
+    return std::to_string(std::lround(length));
 }
 
 float Step(const std::vector<const RaceLineNode*>& chain, size_t from)
@@ -75,25 +81,23 @@ void RaceNodeCheck::CheckSteps(const RaceScene& race, const std::vector<const Ra
                                ProblemReport& report)
 {
     const float usual = MedianStep(chain);
-    const std::string spacing = std::to_string(static_cast<int>(std::lround(usual)));
+    const std::string spacing = " while nodes are about " + Units(usual) + " apart";
     for (size_t i = 0; i < chain.size(); ++i)
     {
-        const float step = Step(chain, i);
-        if (step <= kLongStep * usual)
+        if (Step(chain, i) <= kLongStep * usual)
             continue;
         const RaceLineNode& from = *chain[i];
         const RaceLineNode& to = *chain[(i + 1) % chain.size()];
-        const std::string length = std::to_string(static_cast<int>(std::lround(step)));
+        const std::string length = Units(Step(chain, i)) + " units";
         if (i + 1 == chain.size())
             report.Problem(race.Scene().source.path, from.entry->Line(),
                            "the race line does not close: after its last node, " + Node(from) +
                                ", computer racers head back to its first, " + Node(to) + ", " + length +
-                               " units away while nodes are about " + spacing +
-                               " apart; continue the line round to its first node");
+                               " away" + spacing + "; continue the line round to its first node");
         else
             report.Problem(race.Scene().source.path, to.entry->Line(),
-                           "the race line jumps " + length + " units from " + Node(from) + " to " + Node(to) +
-                               " while nodes are about " + spacing +
-                               " apart; a node is misnumbered or missing, and computer racers cut across");
+                           "the race line jumps " + length + " from " + Node(from) + " to " + Node(to) +
+                               spacing +
+                               "; a node is misnumbered or missing, and computer racers cut across");
     }
 }

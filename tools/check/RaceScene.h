@@ -38,11 +38,16 @@ struct Racer
 class RaceScene
 {
   public:
+    /// Builds the values of `scene`'s objects from the archetypes of `tree`.
     RaceScene(const ContentTree& tree, const SceneFile& scene);
 
+    /// The scene the values come from.
     const SceneFile& Scene() const { return m_scene; }
+    /// Objects with a CheckPoint, in scene order.
     const std::vector<RaceGate>& Gates() const { return m_gates; }
+    /// Objects with a RaceNode, in scene order.
     const std::vector<RaceLineNode>& Nodes() const { return m_nodes; }
+    /// Objects with a Controller, in scene order.
     const std::vector<Racer>& Racers() const { return m_racers; }
     /// The middle of the racers' starting positions, or nothing without racers.
     std::optional<Vector4> GridCentre() const;

@@ -37,7 +37,8 @@ void RacerCheck::CheckIndices(const RaceScene& race, ProblemReport& report)
             report.Problem(path, racer.entry->Line(),
                            who + " is player " + std::to_string(racer.playerIndex) +
                                ", but racers are players 0 to 3 (the Controller's \"ID\")");
-        // Without an index of its own the racer is already reported; its clash with player 0 is the same fault.
+        // Without an index of its own the racer is already reported; its clash with player 0 is the same
+        // fault.
         if (!racer.indexGiven)
             continue;
         auto [other, isFirst] = seen.emplace(racer.playerIndex, &racer);

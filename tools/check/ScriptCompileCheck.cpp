@@ -90,17 +90,24 @@ void ScriptCompileCheck::ReportLoadError(const std::string& path, const std::str
 
 void ScriptCompileCheck::CheckGlobals(lua_State* lua, const std::string& path, ProblemReport& report) const
 {
-    const std::optional<std::vector<GlobalUse>> listed = ListGlobals(lua);
-    if (!listed)
+    const std::optional<std::vector<GlobalUse>> uses = ListGlobals(lua);
+    if (!uses)
         return;
-    const std::vector<GlobalUse>& uses = *listed;
     std::set<std::string> assigned;
-    for (const GlobalUse& use : uses)
+    for (const GlobalUse& use : *uses)
         if (use.assigned)
             assigned.insert(use.name);
     if (!assigned.contains("RunScript"))
         report.Warning(path, 0,
                        "defines no function RunScript, so attached to an object it does nothing each frame");
+    ReportUndefined(*uses, assigned, path, report);
+}
+
+void ScriptCompileCheck::ReportUndefined(const std::vector<GlobalUse>& uses,
+                                         const std::set<std::string>& assigned, const std::string& path,
+                                         ProblemReport& report) const
+{
+    // A warning, not a problem: another script can set this state's globals with SetLuaVar.
     const std::vector<std::string> engine(m_engineFunctions.begin(), m_engineFunctions.end());
     std::set<std::string> said;
     for (const GlobalUse& use : uses)

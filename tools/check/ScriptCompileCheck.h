@@ -4,8 +4,10 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 struct lua_State;
+struct GlobalUse;
 
 /// Scripts that do not compile (loaded as the game loads them, never run), and in those that do,
 /// globals that nothing defines (a misspelt engine function stops RunScript with an error) and a
@@ -22,6 +24,8 @@ class ScriptCompileCheck final : public Check
     void CheckFile(const std::string& path, ProblemReport& report) const;
     static void ReportLoadError(const std::string& path, const std::string& message, ProblemReport& report);
     void CheckGlobals(lua_State* lua, const std::string& path, ProblemReport& report) const;
+    void ReportUndefined(const std::vector<GlobalUse>& uses, const std::set<std::string>& assigned,
+                         const std::string& path, ProblemReport& report) const;
 
     std::set<std::string> m_startNames;
     std::set<std::string> m_engineFunctions;

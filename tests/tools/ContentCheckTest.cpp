@@ -325,3 +325,52 @@ TEST(ContentCheck, SuggestionsPreferADifferenceOfCaseAndNeverGuessWildly)
     EXPECT_EQ(DidYouMean("Lighthouse", {"Wall", "Gate"}), "");
     EXPECT_EQ(DidYouMean("Gate", {"Gate"}), "") << "a name that exists needs no suggestion";
 }
+
+TEST(ContentCheck, TheTrackListPairsShownNamesWithScenesAndLeavesTheRandomEntryOut)
+{
+    TempFolder root;
+    root.Write("res/TrackList.xml",
+               "<TrackList>\n"
+               "<RealTrackNames><T n=\"bay\"/><T n=\"spare\"/><T n=\"extra\"/></RealTrackNames>\n"
+               "<DisplayTrackNames><T n=\"Bay\"/><T n=\"Random\"/></DisplayTrackNames>\n"
+               "</TrackList>");
+    root.Write("res/scene/bay.xml", "<Scene/>");
+    root.Write("res/textures/bay_preview.png", "");
+    const ProblemReport report = CheckTree(root.Path().string());
+    EXPECT_EQ(CountFindings(report, Severity::Warning, "TrackList.xml", 2, "track 'spare' has no name"), 1)
+        << All(report);
+    EXPECT_EQ(CountFindings(report, Severity::Warning, "TrackList.xml", 2, "track 'extra' has no name"), 1);
+    EXPECT_FALSE(Mentions(report, "track 'bay'")) << "scene and preview are there";
+    EXPECT_FALSE(Mentions(report, "spare_preview")) << "a track never offered needs no preview";
+
+    root.Write("res/TrackList.xml", "<TrackList>\n<RealTrackNames/>\n"
+                                    "<DisplayTrackNames><T n=\"Bay\"/><T n=\"Random\"/></DisplayTrackNames>\n"
+                                    "</TrackList>");
+    const ProblemReport unpaired = CheckTree(root.Path().string());
+    EXPECT_EQ(CountFindings(unpaired, Severity::Problem, "TrackList.xml", 3,
+                            "track 'Bay' has no scene: \"RealTrackNames\" has no entry 1"),
+              1)
+        << All(unpaired);
+    EXPECT_FALSE(Mentions(unpaired, "'Random'"));
+}
+
+TEST(ContentCheck, ArchetypeNamesMustBeUniqueAndEverySpawnedNameMustExist)
+{
+    TempFolder root;
+    root.Write("res/archetype/a.xml", std::string(kArchetypeHead) + "<A name=\"Crate\"><Components/></A>");
+    root.Write("res/archetype/b.xml", std::string(kArchetypeHead) + "<A name=\"Crate\"><Components/></A>");
+    root.Write("res/archetype/spawner.xml", std::string(kArchetypeHead) +
+                                                "<A name=\"Dropper\"><Components><Spawner>\n"
+                                                "<SpawnList><string name=\"archetype\" value=\"Crate\"/>\n"
+                                                "<string name=\"archetype\" value=\"crate\"/></SpawnList>\n"
+                                                "</Spawner></Components></A>");
+    const ProblemReport report = CheckTree(root.Path().string(), {"none"});
+    EXPECT_EQ(CountFindings(report, Severity::Problem, "", 2, "archetype 'Crate' is also defined in"), 1)
+        << All(report);
+    EXPECT_EQ(
+        CountFindings(report, Severity::Problem, "spawner.xml", 4,
+                      "archetype 'Dropper': its Spawner can never spawn 'crate': archetype 'crate' does not "
+                      "exist; did you mean 'Crate'?"),
+        1)
+        << All(report);
+}

@@ -4,6 +4,7 @@
 #include "core/ResourcePaths.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace
 {
@@ -23,6 +24,9 @@ std::string WithoutExtension(const std::string& fileName)
     return dot == std::string::npos ? fileName : fileName.substr(0, dot);
 }
 
+// What a mesh renderer without a mesh name carries: nothing to draw, not a missing file.
+constexpr const char* kNoMesh = "default";
+
 template <typename T> T* Find(const std::map<std::string, std::unique_ptr<T>>& table, const std::string& key)
 {
     auto found = table.find(key);
@@ -33,6 +37,7 @@ template <typename T> T* Find(const std::map<std::string, std::unique_ptr<T>>& t
 void ResourceTables::LoadAllMeshes(RenderDevice& device)
 {
     m_meshNames = FindFiles(ResourcePaths::kModels, "*.tbm");
+    m_meshesListed = true;
     for (const std::string& name : m_meshNames)
         LoadMesh(device, name);
 }
@@ -49,7 +54,11 @@ void ResourceTables::LoadMesh(RenderDevice& device, const std::string& name)
 
 Mesh* ResourceTables::GetMesh(const std::string& name) const
 {
-    return Find(m_meshes, name);
+    Mesh* mesh = Find(m_meshes, name);
+    if (!mesh && m_meshesListed && name != kNoMesh)
+        SayOnce("mesh " + name, "Mesh file " + std::string(ResourcePaths::kModels) + name +
+                                    " does not exist; objects using mesh '" + name + "' are not drawn");
+    return mesh;
 }
 
 std::vector<std::string> ResourceTables::EffectNames(std::vector<std::string> files)
@@ -64,6 +73,7 @@ std::vector<std::string> ResourceTables::EffectNames(std::vector<std::string> fi
 void ResourceTables::LoadAllEffects(RenderDevice& device, const ErrorReport& report)
 {
     m_effectNames = EffectNames(FindFiles(ResourcePaths::kShaders, "*.fx"));
+    m_effectsListed = true;
     for (const std::string& file : m_effectNames)
     {
         const std::string name = WithoutExtension(file);
@@ -85,7 +95,12 @@ void ResourceTables::LoadAllEffects(RenderDevice& device, const ErrorReport& rep
 
 Material* ResourceTables::GetMaterial(const std::string& name) const
 {
-    return Find(m_materials, name);
+    Material* material = Find(m_materials, name);
+    if (!material && m_effectsListed)
+        SayOnce("effect " + name, "Effect file " + std::string(ResourcePaths::kShaders) + name +
+                                      ".fx does not exist; objects using effect '" + name +
+                                      "' are not drawn");
+    return material;
 }
 
 EffectEntry* ResourceTables::GetEffectEntry(const std::string& name) const
@@ -98,6 +113,7 @@ void ResourceTables::LoadTextureNames()
     m_textureNames = FindFiles(ResourcePaths::kTextures, "*.*");
     for (std::string& name : m_textureNames)
         name = WithoutExtension(name);
+    m_texturesListed = true;
 }
 
 std::string ResourceTables::TextureKey(const std::string& fileName)
@@ -117,6 +133,11 @@ Texture* ResourceTables::GetTexture(const std::string& name) const
 {
     if (Texture* texture = Find(m_textures, name))
         return texture;
+    // A listed file that is still loading is not missing: it only is not there yet.
+    const bool listed = std::find(m_textureNames.begin(), m_textureNames.end(), name) != m_textureNames.end();
+    if (m_texturesListed && !listed)
+        SayOnce("texture " + name, "Texture file " + std::string(ResourcePaths::kTextures) + name +
+                                       ".* does not exist; '" + name + "' is drawn with the default texture");
     static const std::string kFallback = "default";
     return Find(m_textures, kFallback);
 }
@@ -124,6 +145,12 @@ Texture* ResourceTables::GetTexture(const std::string& name) const
 Texture* ResourceTables::FindTexture(const std::string& name) const
 {
     return Find(m_textures, name);
+}
+
+void ResourceTables::SayOnce(const std::string& key, const std::string& line) const
+{
+    if (m_said.insert(key).second)
+        std::printf("%s\n", line.c_str());
 }
 
 void ResourceTables::ReleaseDeviceObjects()

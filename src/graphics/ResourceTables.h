@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@ class RenderDevice;
 
 /// The four name-keyed resource tables (meshes, effects, materials, textures) and the file-name
 /// lists they were filled from. Mesh keys keep their extension ("cube.tbm"); texture, effect and
-/// material keys do not ("default"). Keys keep the case of their file names.
+/// material keys do not ("default"). Keys keep the case of their file names. Once a table has been
+/// filled from its folder, a lookup of a name no file provides says so on standard output, once
+/// per name.
 class ResourceTables
 {
   public:
@@ -26,7 +29,8 @@ class ResourceTables
     void LoadAllMeshes(RenderDevice& device);
     /// Loads res/models/<name> under `name` unless that key is present.
     void LoadMesh(RenderDevice& device, const std::string& name);
-    /// The mesh `name` exactly, or null: there is no fallback mesh.
+    /// The mesh `name` exactly, or null: there is no fallback mesh. "default" is the name of no
+    /// mesh at all and is never reported missing.
     Mesh* GetMesh(const std::string& name) const;
 
     /// Compiles every effect of res/shaders/ except "matrix.fx" and makes a material of the same
@@ -61,6 +65,9 @@ class ResourceTables
     void ReleaseDeviceObjects();
 
   private:
+    /// Prints `line` unless a line was already printed for `key`.
+    void SayOnce(const std::string& key, const std::string& line) const;
+
     std::map<std::string, std::unique_ptr<Texture>> m_textures;
     std::map<std::string, std::unique_ptr<EffectEntry>> m_effects;
     std::map<std::string, std::unique_ptr<Material>> m_materials;
@@ -68,4 +75,8 @@ class ResourceTables
     std::vector<std::string> m_meshNames;
     std::vector<std::string> m_textureNames;
     std::vector<std::string> m_effectNames;
+    bool m_meshesListed = false;
+    bool m_effectsListed = false;
+    bool m_texturesListed = false;
+    mutable std::set<std::string> m_said;
 };

@@ -35,6 +35,12 @@ ScriptHost::~ScriptHost() = default;
 
 void ScriptHost::RegisterFunctions()
 {
+    AddLibrary();
+    LoadAllScripts();
+}
+
+void ScriptHost::AddLibrary()
+{
     // Each family is one line; the sound, text and particle families join with their systems.
     AddFunctions(UtilityFunctions());
     AddFunctions(InputFunctions());
@@ -46,7 +52,6 @@ void ScriptHost::RegisterFunctions()
     AddFunctions(CameraFunctions());
     AddFunctions(GameStateFunctions());
     AddFunctions(MeshFunctions());
-    LoadAllScripts();
 }
 
 void ScriptHost::AddFunctions(std::span<const ScriptFunction> family)
@@ -141,8 +146,10 @@ ScriptCallResult ScriptHost::CallFunction(ScriptState& state, const char* name, 
         return ScriptCallResult::Done;
     }
     ScriptRefs::PushObject(lua, object);
-    state.GuardedCall(1, 0);
-    // A failing call is not reported, and its error value must not pile up on the stack.
+    // Said once per attachment: a script that fails every frame would otherwise bury the rest of
+    // the output. Its error value must not pile up on the stack either way.
+    if (state.GuardedCall(1, 0) != 0 && state.StopReason() == ScriptStop::None && state.FirstFailure())
+        std::printf("Error in %s of lua file %s: %s\n", name, state.FileName().c_str(), ErrorText(lua));
     lua_settop(lua, top);
     if (state.StopReason() == ScriptStop::None)
         return ScriptCallResult::Done;

@@ -29,7 +29,7 @@ enum class ScriptCallResult
 /// start-up state per file, and makes and calls the per-object Lua states.
 class ScriptHost
 {
-public:
+  public:
     using FunctionTable = std::map<std::string, int (*)(lua_State*)>;
 
     /// An empty function table; RegisterFunctions fills it.
@@ -40,6 +40,8 @@ public:
 
     /// Fills the function table with every library family, then LoadAllScripts.
     void RegisterFunctions();
+    /// Fills the function table with every library family, without loading any script.
+    void AddLibrary();
     /// Adds one family of functions to the table (a later name replaces an earlier one).
     void AddFunctions(std::span<const ScriptFunction> family);
     /// Replaces the start-up states by one per "*.lua" file of res/scripts/.
@@ -48,7 +50,7 @@ public:
     /// message printed) when the file fails to load or run.
     std::unique_ptr<ScriptState> CreateState(const std::string& fileName);
     /// Calls the global function `name` with `object` as its one argument; a missing function
-    /// or a failing call does nothing, and the state's stack is left as it was.
+    /// does nothing, a failing call is said once per state, and the state's stack is left as it was.
     ScriptCallResult CallFunction(ScriptState& state, const char* name, GameObject* object);
 
     /// The library, by name.
@@ -62,7 +64,7 @@ public:
     /// Limits for states made from now on.
     void SetLimits(const ScriptLimits& limits) { m_limits = limits; }
 
-private:
+  private:
     static int SetUpState(lua_State* lua);
     bool RunMainChunk(ScriptState& state, const std::string& path);
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 struct lua_State;
 
@@ -27,7 +28,7 @@ enum class ScriptStop
 /// stopped for good. Closed by the destructor.
 class ScriptState
 {
-public:
+  public:
     /// A new state for `fileName` with nothing loaded yet.
     ScriptState(std::string fileName, const ScriptLimits& limits);
     ~ScriptState();
@@ -53,8 +54,10 @@ public:
     std::string StopMessage() const;
     /// Bytes the state holds now.
     size_t MemoryUsed() const { return m_used; }
+    /// True on the first call only, so a call that fails every frame is said once per attachment.
+    bool FirstFailure() { return !std::exchange(m_failureSaid, true); }
 
-private:
+  private:
     static void* Allocate(void* self, void* block, size_t oldSize, size_t newSize);
     static void CountHook(lua_State* lua, struct lua_Debug* debug);
     void Stop(ScriptStop reason);
@@ -66,4 +69,5 @@ private:
     size_t m_used = 0;
     long long m_budgetLeft = 0;
     ScriptStop m_stop = ScriptStop::None;
+    bool m_failureSaid = false;
 };

@@ -126,3 +126,33 @@ TEST_F(ResourceLoadTest, LoadingScreenFramesRunWhileWorkersDecodeTextures)
     EXPECT_TRUE(graphics.ScreenTexts().empty())
         << "the loading text is queued for each frame and dropped after";
 }
+
+TEST_F(ResourceLoadTest, AMissingMeshEffectOrTextureIsSaidOncePerNameWithItsFile)
+{
+    WriteTexture("good.png", {0, 1, 0, 1});
+    std::string output;
+    bool started = false;
+    CaptureStdout([&] { started = StartDevice(); });
+    if (!started)
+        GTEST_SKIP() << "no OpenGL 3.3 driver on SDL's offscreen video driver: rendering is not tested here";
+    AimDefaultCamera({0, 0, 0, 1}, {0, 0, -1, 0});
+    output = CaptureStdout(
+        [&]
+        {
+            for (int copy = 0; copy < 2; ++copy)
+            {
+                AddObject({0, 0, -5, 1}, 1.0f, "nosuch.tbm", "default", "good");
+                AddObject({1, 0, -5, 1}, 1.0f, "cube.tbm", "nosuchfx", "good");
+                AddObject({-1, 0, -5, 1}, 1.0f, "cube.tbm", "default", "nosuchtex");
+                AddObject({0, 1, -5, 1}, 1.0f, "default", "default", "good");
+            }
+            Frame();
+            Frame();
+        });
+    EXPECT_EQ(CountOf(output, "Mesh file res/models/nosuch.tbm does not exist"), 1u) << output;
+    EXPECT_EQ(CountOf(output, "Effect file res/shaders/nosuchfx.fx does not exist"), 1u) << output;
+    EXPECT_EQ(CountOf(output, "Texture file res/textures/nosuchtex.* does not exist"), 1u) << output;
+    EXPECT_EQ(CountOf(output, "\n"), 3u) << "a renderer without a mesh is no missing file: " << output;
+    EXPECT_EQ(GraphicsSystem::Instance().GetDrawCallCount(), 2u)
+        << "the textured cubes draw, with the default";
+}

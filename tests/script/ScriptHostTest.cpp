@@ -88,22 +88,27 @@ TEST(ScriptHost, AClonedObjectRunsItsScriptsMainChunkAgainInAFreshState)
     EXPECT_EQ(ScriptWorld::Eval(*cloneState, "return count"), "0");
 }
 
-TEST(ScriptHost, AFailingOrMissingRunScriptIsSilentAndLeavesTheStackAsItWas)
+TEST(ScriptHost, AFailingRunScriptIsSaidOncePerAttachmentAndLeavesTheStackAsItWas)
 {
     ScriptWorld world;
     GameObject* object = world.Create("Probe");
+    GameObject* other = world.Create("Probe");
     ScriptOf(object).AttachScript("failing.lua");
     ScriptOf(object).AttachScript("passive.lua");
+    ScriptOf(other).AttachScript("failing.lua");
     const std::string output = CaptureStdout(
         [&]
         {
             for (int frame = 0; frame < 50; ++frame)
                 world.RunFrame();
         });
-    EXPECT_EQ(output, "");
+    // File, line and Lua's message; the script without RunScript stays silent.
+    const std::string line =
+        "Error in RunScript of lua file failing.lua: res/scripts/failing.lua:5: fails on purpose\n";
+    EXPECT_EQ(output, line + line);
     ScriptState* failing = ScriptWorld::StateOf(object, "failing");
     ASSERT_NE(failing, nullptr);
-    EXPECT_EQ(ScriptWorld::Eval(*failing, "return calls"), "50");
+    EXPECT_EQ(ScriptWorld::Eval(*failing, "return calls"), "50") << "a failing script still runs every frame";
     EXPECT_EQ(lua_gettop(failing->Lua()), 0);
     EXPECT_EQ(lua_gettop(ScriptWorld::StateOf(object, "passive")->Lua()), 0);
 }

@@ -10,7 +10,7 @@ ComponentFieldTable::ComponentFieldTable()
            {"position", "velocity", "accumulateForce", "orientation", "angularVelocity", "accumalatedTorque",
             "mass", "inverseInetriaTensor", "gravityOn", "isStatic", "restitution", "velCapXZ", "velCapY"}},
           {"Collider", {"bv_type", "center", "halfWidth", "isDynamics", "bit_type", "bit_field"}},
-          {"Camera", {"offset", "direction", "up", "m_updateCamPos"}},
+          {"Camera", {"offset", "direction", "up", "m_updateCamPos", "followStiffness", "followDamping"}},
           {"Property", {"Tag"}},
           {"Light", {"ambient", "diffuse", "direction", "color", "shiness", "range", "offset"}},
           {"Spawner",

@@ -10,10 +10,13 @@ std::string Counted(int count, const char* what)
 
 std::string Finding::Format() const
 {
-    std::string where = file;
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a literal + temporary string.
+    std::string formatted = severity == Severity::Warning ? "warning: " : "";
+    formatted += file;
     if (line > 0)
-        where += ":" + std::to_string(line);
-    return (severity == Severity::Warning ? "warning: " : "") + where + ": " + text;
+        formatted.append(":").append(std::to_string(line));
+    formatted.append(": ").append(text);
+    return formatted;
 }
 
 void ProblemReport::Problem(const std::string& file, int line, const std::string& text)

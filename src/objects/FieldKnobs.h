@@ -1,0 +1,80 @@
+#pragma once
+
+#include "objects/FieldSpec.h"
+
+#include <string>
+
+/// The settings every kind of field has, whatever its value type: where it is read from, when
+/// it is written and shown, and whether Clone copies it. Each call returns the builder, so a
+/// field is described in one chain.
+template <typename T, typename Self> class FieldKnobs
+{
+  public:
+    explicit FieldKnobs(FieldSpec<T>& spec) : m_spec(spec) {}
+
+    /// Read from the next child in document order, whatever its name.
+    Self& ByPosition() { return Read(FieldRead::ByPosition); }
+    /// Read from the sibling right after the element the previous field was read from.
+    Self& AfterPrevious() { return Read(FieldRead::AfterPrevious); }
+    /// Written but never read back.
+    Self& NotRead() { return Read(FieldRead::Never); }
+    /// Neither written nor read: state that only Clone (or the panel) knows about.
+    Self& NotInFiles()
+    {
+        m_spec.info.written = FieldScope::Never;
+        return Read(FieldRead::Never);
+    }
+    /// Written only in this scope of `instanceOnly`.
+    Self& Written(FieldScope scope)
+    {
+        m_spec.info.written = scope;
+        return Me();
+    }
+    /// The element kind in files when it is not the value's usual one (a "Float" for a float).
+    Self& Element(std::string kind)
+    {
+        m_spec.info.element = std::move(kind);
+        return Me();
+    }
+    /// Shown on the panel as `label`, with the value type's usual panel type.
+    Self& Panel(std::string label)
+    {
+        m_spec.info.label = std::move(label);
+        return Me();
+    }
+    /// Shown as `label` with panel type `type` and `extra` options after the group.
+    Self& Panel(std::string label, TweakType type, std::string extra = "")
+    {
+        m_spec.panelType = type;
+        m_spec.panelExtra = std::move(extra);
+        return Panel(std::move(label));
+    }
+    /// Shown only in this scope of `instanceOnly`.
+    Self& ShownWhen(FieldScope scope)
+    {
+        m_spec.info.shown = scope;
+        return Me();
+    }
+    /// Shown read-only for a placed object.
+    Self& ReadOnlyOnInstance()
+    {
+        m_spec.info.readOnlyOnInstance = true;
+        return Me();
+    }
+    /// Clone leaves the copy's value at its default.
+    Self& NotCloned()
+    {
+        m_spec.info.cloned = false;
+        return Me();
+    }
+
+  protected:
+    Self& Me() { return static_cast<Self&>(*this); }
+    Self& Read(FieldRead read)
+    {
+        m_spec.info.read = read;
+        return Me();
+    }
+
+    FieldSpec<T>& m_spec;
+};

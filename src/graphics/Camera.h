@@ -14,11 +14,9 @@ public:
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// Offset, direction and up by position, then "m_updateCamPos" by name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Offset, direction and up by position (all three written as "offset"), then
+    /// "m_updateCamPos" by name; direction and up stay unit vectors.
+    const ComponentFields* Fields() const override;
 
     const Vector4& GetPosition() const { return m_position; }
     void SetPosition(const Vector4& position);

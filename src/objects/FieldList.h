@@ -7,6 +7,7 @@
 #include "objects/ListBuilder.h"
 #include "objects/PartBuilder.h"
 
+#include <algorithm>
 #include <cassert>
 #include <deque>
 #include <functional>
@@ -135,11 +136,13 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         m_omitWhenInstance = true;
         return *this;
     }
-    /// The panel shows the labelled fields in this order instead of file order (call after the
-    /// fields are added; it must name every labelled field).
+    /// The panel shows its entries in this order of labels (nested parts by name) instead of
+    /// file order. Call it after the fields are added; it must name every entry of the panel.
     FieldList& PanelOrder(std::vector<std::string> labels)
     {
-        m_panelOrder = Resolve(labels, [](const FieldSpec<T>& field) { return field.info.label; });
+        m_panelOrder =
+            Resolve(labels, [](const FieldSpec<T>& field) { return OnPanel(field) ? PanelKey(field) : ""; });
+        assert(m_panelOrder.size() == size_t(std::count_if(m_fields.begin(), m_fields.end(), OnPanel)));
         return *this;
     }
     /// A placed object's fields are written in this order of names (call after the fields are
@@ -230,8 +233,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         for (const FieldSpec<T>* field : Order(m_panelOrder.empty() ? m_fileOrder : m_panelOrder))
         {
             const FieldInfo& info = field->info;
-            const bool onPanel = !info.label.empty() || info.read == FieldRead::Nested;
-            if (!field->show || !onPanel || !InScope(info.shown, instanceOnly))
+            if (!OnPanel(*field) || !InScope(info.shown, instanceOnly))
                 continue;
             field->show(object, bar,
                         {info.label, field->panelType, definition + field->panelExtra, shownGroup,
@@ -263,6 +265,17 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         const XmlElement* next;
         const XmlElement* last;
     };
+
+    /// Whether the field has an entry (or, for a nested part, entries) on the panel.
+    static bool OnPanel(const FieldSpec<T>& field)
+    {
+        return field.show && (!field.info.label.empty() || field.info.read == FieldRead::Nested);
+    }
+
+    static std::string PanelKey(const FieldSpec<T>& field)
+    {
+        return field.info.label.empty() ? field.info.name : field.info.label;
+    }
 
     static void ReadField(const FieldSpec<T>& field, T& object, const XmlElement* element, ReadCursor& cursor)
     {

@@ -90,7 +90,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         spec.copy = [member, of](const T& from, T& to) { of->Copy(from.*member, to.*member); };
         spec.show = [member, of](T& object, TweakBar& bar, const Place& place)
         { of->Show(object.*member, bar, place.instanceOnly, place.group); };
-        spec.text = [member, of](const T& object) { return "{" + of->Text(object.*member) + "}"; };
+        spec.text = [member, of](const T& object) { return FieldText::Braced(of->Text(object.*member)); };
         return PartBuilder<T>(spec);
     }
     /// A field whose hooks read and write the owner's whole element.
@@ -252,7 +252,10 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         std::string text;
         for (size_t i = 0; i < m_fields.size(); ++i)
             if (m_fields[i].text)
-                text += (text.empty() ? "" : "; ") + m_fields[i].info.name + "=" + ValueText(object, i);
+                text.append(text.empty() ? "" : "; ")
+                    .append(m_fields[i].info.name)
+                    .append("=")
+                    .append(ValueText(object, i));
         return text;
     }
 
@@ -294,8 +297,9 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         case FieldRead::AfterPrevious:
             found = cursor.last ? cursor.last->NextSiblingElement() : nullptr;
             break;
-        default:
-            field.read(object, element);
+        default: // lists, nested parts and custom fields take the owner's whole element
+            if (field.read)
+                field.read(object, element);
             return;
         }
         cursor.last = found;

@@ -13,8 +13,14 @@ std::string FieldText::Floats(const float* values, int count)
 {
     std::string text = "(";
     for (int i = 0; i < count; ++i)
-        text += (i ? ", " : "") + Float(values[i]);
+        text.append(i ? ", " : "").append(Float(values[i]));
     return text + ")";
+}
+
+std::string FieldText::Braced(const std::string& text)
+{
+    std::string braced = "{";
+    return braced.append(text).append("}");
 }
 
 size_t FieldText::PanelBytes(TweakType type)

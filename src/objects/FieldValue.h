@@ -20,6 +20,8 @@ struct FieldText
     static std::string Float(float value);
     /// "(x, y, z, w)".
     static std::string Floats(const float* values, int count);
+    /// "{text}": the values of a nested part.
+    static std::string Braced(const std::string& text);
     /// How many bytes of a value a panel variable of `type` holds (scalars and float vectors).
     static size_t PanelBytes(TweakType type);
 };

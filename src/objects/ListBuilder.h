@@ -85,7 +85,7 @@ template <typename T, typename V> class ListBuilder : public FieldKnobs<T, ListB
         {
             std::string text = "[";
             for (const V& value : items(object))
-                text += (text.size() > 1 ? ", " : "") + FieldValue<V>::Text(value);
+                text.append(text.size() > 1 ? ", " : "").append(FieldValue<V>::Text(value));
             return text + "]";
         };
         return *this;

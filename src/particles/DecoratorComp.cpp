@@ -94,7 +94,8 @@ const ComponentFields* DecoratorComp::Fields() const
                     std::string text;
                     for (const auto& slot : comp.m_slots)
                         if (slot)
-                            text += slot->Fields().ElementName() + "{" + slot->Fields().Text(*slot) + "}";
+                            text.append(slot->Fields().ElementName())
+                                .append(FieldText::Braced(slot->Fields().Text(*slot)));
                     return text;
                 })
             .Nested({&ScaleDecorator().Fields(), &LifeCompDecorator().Fields()});

@@ -20,8 +20,8 @@ template <typename T, typename V> class FieldBuilder : public FieldKnobs<T, Fiel
   public:
     using Access = std::function<V&(T&)>;
 
-    FieldBuilder(FieldSpec<T>& spec, Access access, FieldCodec<V> codec)
-        : FieldKnobs<T, FieldBuilder>(spec), m_access(std::move(access)), m_codec(std::move(codec))
+    FieldBuilder(FieldEntry<T>& entry, Access access, FieldCodec<V> codec)
+        : FieldKnobs<T, FieldBuilder>(entry), m_access(std::move(access)), m_codec(std::move(codec))
     {
         Rebuild();
     }
@@ -36,14 +36,14 @@ template <typename T, typename V> class FieldBuilder : public FieldKnobs<T, Fiel
     /// With ReadWith: `apply` runs with the current value even when the element is missing.
     FieldBuilder& ApplyEvenWhenMissing()
     {
-        this->m_spec.applyWhenMissing = true;
+        this->m_entry.applyWhenMissing = true;
         return *this;
     }
     /// Clone gives the copy its value through `copy` instead of copying it.
     FieldBuilder& CloneWith(std::function<void(const T& from, T& to)> copy)
     {
-        this->m_spec.info.clonedByHook = true;
-        this->m_spec.copy = std::move(copy);
+        this->m_entry.info.clonedByHook = true;
+        this->m_entry.copy = std::move(copy);
         return *this;
     }
     /// Writes `value(object)` instead of the stored value.
@@ -66,15 +66,15 @@ template <typename T, typename V> class FieldBuilder : public FieldKnobs<T, Fiel
     }
 
   private:
-    using Place = typename FieldSpec<T>::PanelPlace;
+    using Place = typename FieldEntry<T>::PanelPlace;
 
     // The hooks only read through `access` when they get a const object.
     static V& Get(const Access& access, const T& object) { return access(const_cast<T&>(object)); }
 
     FieldBuilder& Rebuild()
     {
-        FieldSpec<T>& spec = this->m_spec;
-        spec.read =
+        FieldEntry<T>& entry = this->m_entry;
+        entry.read =
             [access = m_access, read = m_codec.read, apply = m_apply](T& object, const XmlElement* element)
         {
             V value = access(object);
@@ -85,20 +85,20 @@ template <typename T, typename V> class FieldBuilder : public FieldKnobs<T, Fiel
             else
                 access(object) = std::move(value);
         };
-        spec.write = [access = m_access, write = m_codec.write, writeAs = m_writeAs](
-                         const T& object, XmlFile& file, XmlElement* parent, const FieldInfo& info, bool)
+        entry.write = [access = m_access, write = m_codec.write, writeAs = m_writeAs](
+                          const T& object, XmlFile& file, XmlElement* parent, const FieldInfo& info, bool)
         {
             write(file, parent, writeAs ? writeAs(object) : Get(access, object), info.name);
             XmlElement* written = parent->LastChildElement();
             if (written && info.element != written->Name())
                 written->SetName(info.element.c_str());
         };
-        if (!spec.info.clonedByHook)
-            spec.copy = [access = m_access](const T& from, T& to) { access(to) = Get(access, from); };
-        spec.text = [access = m_access, text = m_codec.text](const T& object)
+        if (!entry.info.clonedByHook)
+            entry.copy = [access = m_access](const T& from, T& to) { access(to) = Get(access, from); };
+        entry.text = [access = m_access, text = m_codec.text](const T& object)
         { return text(Get(access, object)); };
-        spec.show = [access = m_access, setter = m_setter, choices = m_choices](T& object, TweakBar& bar,
-                                                                                const Place& place)
+        entry.show = [access = m_access, setter = m_setter, choices = m_choices](T& object, TweakBar& bar,
+                                                                                 const Place& place)
         { Show(access(object), object, bar, place, setter, choices); };
         return *this;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "objects/FieldSpec.h"
+#include "objects/FieldEntry.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@
 template <typename T, typename Self> class FieldKnobs
 {
   public:
-    explicit FieldKnobs(FieldSpec<T>& spec) : m_spec(spec) {}
+    explicit FieldKnobs(FieldEntry<T>& entry) : m_entry(entry) {}
 
     /// Read from the next child in document order, whatever its name.
     Self& ByPosition() { return Read(FieldRead::ByPosition); }
@@ -21,50 +21,50 @@ template <typename T, typename Self> class FieldKnobs
     /// Neither written nor read: state that only Clone (or the panel) knows about.
     Self& NotInFiles()
     {
-        m_spec.info.written = FieldScope::Never;
+        m_entry.info.written = FieldScope::Never;
         return Read(FieldRead::Never);
     }
     /// Written only in this scope of `instanceOnly`.
     Self& Written(FieldScope scope)
     {
-        m_spec.info.written = scope;
+        m_entry.info.written = scope;
         return Me();
     }
     /// The element kind in files when it is not the value's usual one (a "Float" for a float).
     Self& Element(std::string kind)
     {
-        m_spec.info.element = std::move(kind);
+        m_entry.info.element = std::move(kind);
         return Me();
     }
     /// Shown on the panel as `label`, with the value type's usual panel type.
     Self& Panel(std::string label)
     {
-        m_spec.info.label = std::move(label);
+        m_entry.info.label = std::move(label);
         return Me();
     }
     /// Shown as `label` with panel type `type` and `extra` options after the group.
     Self& Panel(std::string label, TweakType type, std::string extra = "")
     {
-        m_spec.panelType = type;
-        m_spec.panelExtra = std::move(extra);
+        m_entry.panelType = type;
+        m_entry.panelExtra = std::move(extra);
         return Panel(std::move(label));
     }
     /// Shown only in this scope of `instanceOnly`.
     Self& ShownWhen(FieldScope scope)
     {
-        m_spec.info.shown = scope;
+        m_entry.info.shown = scope;
         return Me();
     }
     /// Shown read-only for a placed object.
     Self& ReadOnlyOnInstance()
     {
-        m_spec.info.readOnlyOnInstance = true;
+        m_entry.info.readOnlyOnInstance = true;
         return Me();
     }
     /// Clone leaves the copy's value at its default.
     Self& NotCloned()
     {
-        m_spec.info.cloned = false;
+        m_entry.info.cloned = false;
         return Me();
     }
 
@@ -72,9 +72,9 @@ template <typename T, typename Self> class FieldKnobs
     Self& Me() { return static_cast<Self&>(*this); }
     Self& Read(FieldRead read)
     {
-        m_spec.info.read = read;
+        m_entry.info.read = read;
         return Me();
     }
 
-    FieldSpec<T>& m_spec;
+    FieldEntry<T>& m_entry;
 };

@@ -45,10 +45,10 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     template <typename Access, typename V = std::remove_reference_t<std::invoke_result_t<Access, T&>>>
     FieldBuilder<T, V> Add(std::string name, Access access)
     {
-        FieldSpec<T>& spec =
+        FieldEntry<T>& entry =
             NewField(std::move(name), XmlFile::TypeName(FieldValue<V>::kKind), FieldValue<V>::kTypeName);
-        spec.panelType = FieldValue<V>::kPanel;
-        return FieldBuilder<T, V>(spec, std::move(access), FieldCodec<V>::Plain());
+        entry.panelType = FieldValue<V>::kPanel;
+        return FieldBuilder<T, V>(entry, std::move(access), FieldCodec<V>::Plain());
     }
     /// An enumeration kept in files as its name (a "string"); the panel shows `names()`.
     template <typename E>
@@ -57,11 +57,11 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
                                 std::type_identity_t<std::function<void(E&, const std::string&)>> fromName,
                                 std::function<std::vector<std::string>()> names)
     {
-        FieldSpec<T>& spec =
+        FieldEntry<T>& entry =
             NewField(std::move(name), XmlFile::TypeName(ValueKind::String), std::move(typeName));
-        spec.panelType = TweakType::Enum;
+        entry.panelType = TweakType::Enum;
         FieldBuilder<T, E> field(
-            spec, [member](T& object) -> E& { return object.*member; },
+            entry, [member](T& object) -> E& { return object.*member; },
             FieldCodec<E>::Named(std::move(nameOf), std::move(fromName)));
         field.Choices([names = std::move(names)](const T&) { return names(); });
         return field;
@@ -72,39 +72,39 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
                               std::type_identity_t<std::function<std::vector<V>(const T&)>> items,
                               std::type_identity_t<std::function<void(T&, const V&)>> add)
     {
-        FieldSpec<T>& spec = NewField(std::move(itemName), XmlFile::TypeName(FieldValue<V>::kKind), "");
-        return ListBuilder<T, V>(spec, std::move(items), std::move(add));
+        FieldEntry<T>& entry = NewField(std::move(itemName), XmlFile::TypeName(FieldValue<V>::kKind), "");
+        return ListBuilder<T, V>(entry, std::move(items), std::move(add));
     }
     /// A part with fields of its own in `member`, written as a child element named by `part`.
     template <typename N, typename NB> PartBuilder<T> AddNested(N T::*member, const FieldSet<NB>& part)
     {
-        FieldSpec<T>& spec = NewField(part.ElementName(), part.ElementName(), "part");
-        spec.info.read = FieldRead::Nested;
-        spec.info.nested = {&part};
+        FieldEntry<T>& entry = NewField(part.ElementName(), part.ElementName(), "part");
+        entry.info.read = FieldRead::Nested;
+        entry.info.nested = {&part};
         const FieldSet<NB>* of = &part;
-        spec.read = [member, of](T& object, const XmlElement* owner)
+        entry.read = [member, of](T& object, const XmlElement* owner)
         { of->Read(object.*member, XmlFile::FindChildElement(owner, of->ElementName())); };
-        spec.write = [member, of](const T& object, XmlFile& file, XmlElement* owner, const FieldInfo&,
-                                  bool instanceOnly)
+        entry.write = [member, of](const T& object, XmlFile& file, XmlElement* owner, const FieldInfo&,
+                                   bool instanceOnly)
         { of->Write(object.*member, file, owner, instanceOnly); };
-        spec.copy = [member, of](const T& from, T& to) { of->Copy(from.*member, to.*member); };
-        spec.show = [member, of](T& object, TweakBar& bar, const Place& place)
+        entry.copy = [member, of](const T& from, T& to) { of->Copy(from.*member, to.*member); };
+        entry.show = [member, of](T& object, TweakBar& bar, const Place& place)
         { of->Show(object.*member, bar, place.instanceOnly, place.group); };
-        spec.text = [member, of](const T& object) { return FieldText::Braced(of->Text(object.*member)); };
-        return PartBuilder<T>(spec);
+        entry.text = [member, of](const T& object) { return FieldText::Braced(of->Text(object.*member)); };
+        return PartBuilder<T>(entry);
     }
     /// A field whose hooks read and write the owner's whole element.
     PartBuilder<T> AddCustom(std::string name, std::string element, std::string typeName)
     {
-        FieldSpec<T>& spec = NewField(std::move(name), std::move(element), std::move(typeName));
-        spec.info.read = FieldRead::Custom;
-        return PartBuilder<T>(spec);
+        FieldEntry<T>& entry = NewField(std::move(name), std::move(element), std::move(typeName));
+        entry.info.read = FieldRead::Custom;
+        return PartBuilder<T>(entry);
     }
     /// A panel button that runs `onClick` on the object.
     void AddButton(std::string label, std::function<void(T&)> onClick)
     {
-        FieldSpec<T>& spec = NewPanelEntry(std::move(label));
-        spec.show = [onClick = std::move(onClick)](T& object, TweakBar& bar, const Place& place)
+        FieldEntry<T>& entry = NewPanelEntry(std::move(label));
+        entry.show = [onClick = std::move(onClick)](T& object, TweakBar& bar, const Place& place)
         {
             bar.AddButton(
                 place.label, [&object, onClick] { onClick(object); }, place.definition);
@@ -113,8 +113,8 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     /// A panel separator.
     void AddSeparator(std::string label)
     {
-        FieldSpec<T>& spec = NewPanelEntry(std::move(label));
-        spec.show = [](T&, TweakBar& bar, const Place& place)
+        FieldEntry<T>& entry = NewPanelEntry(std::move(label));
+        entry.show = [](T&, TweakBar& bar, const Place& place)
         { bar.AddSeparator(place.label, place.definition); };
     }
 
@@ -141,7 +141,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     FieldList& PanelOrder(std::vector<std::string> labels)
     {
         m_panelOrder =
-            Resolve(labels, [](const FieldSpec<T>& field) { return OnPanel(field) ? PanelKey(field) : ""; });
+            Resolve(labels, [](const FieldEntry<T>& field) { return OnPanel(field) ? PanelKey(field) : ""; });
         assert(m_panelOrder.size() == size_t(std::count_if(m_fields.begin(), m_fields.end(), OnPanel)));
         return *this;
     }
@@ -149,7 +149,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     /// added; it must name every field written for a placed object).
     FieldList& InstanceWriteOrder(std::vector<std::string> names)
     {
-        m_instanceOrder = Resolve(names, [](const FieldSpec<T>& field) { return field.info.name; });
+        m_instanceOrder = Resolve(names, [](const FieldEntry<T>& field) { return field.info.name; });
         return *this;
     }
     /// Runs after every read, when all fields are in (corrections, caches, timers).
@@ -172,7 +172,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     {
         const T prototype{};
         std::vector<FieldInfo> infos;
-        for (const FieldSpec<T>& field : m_fields)
+        for (const FieldEntry<T>& field : m_fields)
         {
             infos.push_back(field.info);
             if (field.text)
@@ -192,7 +192,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     {
         const T& source = static_cast<const T&>(from);
         T& target = static_cast<T&>(to);
-        for (const FieldSpec<T>& field : m_fields)
+        for (const FieldEntry<T>& field : m_fields)
             if (field.info.cloned && field.copy)
                 field.copy(source, target);
         if (m_afterClone)
@@ -205,7 +205,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
             return;
         T& object = static_cast<T&>(base);
         ReadCursor cursor{element->FirstChildElement(), nullptr};
-        for (const FieldSpec<T>& field : m_fields)
+        for (const FieldEntry<T>& field : m_fields)
             ReadField(field, object, element, cursor);
         if (m_afterRead)
             m_afterRead(object);
@@ -219,7 +219,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         XmlElement* element = file.AddChildElement(parent, m_element);
         if (!m_elementValue.empty())
             element->SetAttribute("value", m_elementValue.c_str());
-        for (const FieldSpec<T>* field :
+        for (const FieldEntry<T>* field :
              Order(instanceOnly && !m_instanceOrder.empty() ? m_instanceOrder : m_fileOrder))
             if (field->write && InScope(field->info.written, instanceOnly))
                 field->write(object, file, element, field->info, instanceOnly);
@@ -230,7 +230,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         T& object = static_cast<T&>(base);
         const std::string shownGroup = m_group.empty() ? group : m_group;
         const std::string definition = TweakBar::GroupDefinition(shownGroup);
-        for (const FieldSpec<T>* field : Order(m_panelOrder.empty() ? m_fileOrder : m_panelOrder))
+        for (const FieldEntry<T>* field : Order(m_panelOrder.empty() ? m_fileOrder : m_panelOrder))
         {
             const FieldInfo& info = field->info;
             if (!OnPanel(*field) || !InScope(info.shown, instanceOnly))
@@ -243,7 +243,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
 
     std::string ValueText(const Base& object, size_t index) const override
     {
-        const FieldSpec<T>& field = m_fields.at(index);
+        const FieldEntry<T>& field = m_fields.at(index);
         return field.text ? field.text(static_cast<const T&>(object)) : "";
     }
 
@@ -260,7 +260,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     }
 
   private:
-    using Place = typename FieldSpec<T>::PanelPlace;
+    using Place = typename FieldEntry<T>::PanelPlace;
 
     /// The next child for a positional field and the element the previous field was read from.
     struct ReadCursor
@@ -270,17 +270,18 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     };
 
     /// Whether the field has an entry (or, for a nested part, entries) on the panel.
-    static bool OnPanel(const FieldSpec<T>& field)
+    static bool OnPanel(const FieldEntry<T>& field)
     {
         return field.show && (!field.info.label.empty() || field.info.read == FieldRead::Nested);
     }
 
-    static std::string PanelKey(const FieldSpec<T>& field)
+    static std::string PanelKey(const FieldEntry<T>& field)
     {
         return field.info.label.empty() ? field.info.name : field.info.label;
     }
 
-    static void ReadField(const FieldSpec<T>& field, T& object, const XmlElement* element, ReadCursor& cursor)
+    static void ReadField(const FieldEntry<T>& field, T& object, const XmlElement* element,
+                          ReadCursor& cursor)
     {
         const XmlElement* found = nullptr;
         switch (field.info.read)
@@ -307,25 +308,25 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
             field.read(object, found);
     }
 
-    FieldSpec<T>& NewField(std::string name, std::string element, std::string typeName)
+    FieldEntry<T>& NewField(std::string name, std::string element, std::string typeName)
     {
-        FieldSpec<T>& spec = m_fields.emplace_back();
-        spec.info.name = std::move(name);
-        spec.info.element = std::move(element);
-        spec.info.typeName = std::move(typeName);
+        FieldEntry<T>& entry = m_fields.emplace_back();
+        entry.info.name = std::move(name);
+        entry.info.element = std::move(element);
+        entry.info.typeName = std::move(typeName);
         m_fileOrder.push_back(m_fields.size() - 1);
-        return spec;
+        return entry;
     }
 
-    FieldSpec<T>& NewPanelEntry(std::string label)
+    FieldEntry<T>& NewPanelEntry(std::string label)
     {
-        FieldSpec<T>& spec = NewField("", "", "");
-        spec.info.label = std::move(label);
-        spec.info.panelOnly = true;
-        spec.info.cloned = false;
-        spec.info.read = FieldRead::Never;
-        spec.info.written = FieldScope::Never;
-        return spec;
+        FieldEntry<T>& entry = NewField("", "", "");
+        entry.info.label = std::move(label);
+        entry.info.panelOnly = true;
+        entry.info.cloned = false;
+        entry.info.read = FieldRead::Never;
+        entry.info.written = FieldScope::Never;
+        return entry;
     }
 
     template <typename Key> std::vector<size_t> Resolve(const std::vector<std::string>& keys, Key key) const
@@ -342,9 +343,9 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
         return order;
     }
 
-    std::vector<const FieldSpec<T>*> Order(const std::vector<size_t>& order) const
+    std::vector<const FieldEntry<T>*> Order(const std::vector<size_t>& order) const
     {
-        std::vector<const FieldSpec<T>*> fields;
+        std::vector<const FieldEntry<T>*> fields;
         for (size_t index : order)
             fields.push_back(&m_fields[index]);
         return fields;
@@ -354,7 +355,7 @@ template <typename T, typename Base = T> class FieldList final : public FieldSet
     std::string m_group;
     std::string m_elementValue;
     bool m_omitWhenInstance = false;
-    std::deque<FieldSpec<T>> m_fields;
+    std::deque<FieldEntry<T>> m_fields;
     std::vector<size_t> m_fileOrder;
     std::vector<size_t> m_panelOrder;
     std::vector<size_t> m_instanceOrder;

@@ -19,18 +19,18 @@ template <typename T, typename V> class ListBuilder : public FieldKnobs<T, ListB
     using Items = std::function<std::vector<V>(const T&)>;
     using Adder = std::function<void(T&, const V&)>;
 
-    ListBuilder(FieldSpec<T>& spec, Items items, Adder add)
-        : FieldKnobs<T, ListBuilder>(spec), m_items(std::move(items)), m_add(std::move(add))
+    ListBuilder(FieldEntry<T>& entry, Items items, Adder add)
+        : FieldKnobs<T, ListBuilder>(entry), m_items(std::move(items)), m_add(std::move(add))
     {
-        spec.info.read = FieldRead::EveryChild;
-        spec.info.typeName = std::string("list of ") + FieldValue<V>::kTypeName;
+        entry.info.read = FieldRead::EveryChild;
+        entry.info.typeName = std::string("list of ") + FieldValue<V>::kTypeName;
         Rebuild();
     }
 
     /// The items are the children of the child element `name` (written even when empty).
     ListBuilder& Container(std::string name)
     {
-        this->m_spec.info.read = FieldRead::ChildrenOf;
+        this->m_entry.info.read = FieldRead::ChildrenOf;
         m_container = std::move(name);
         return Rebuild();
     }
@@ -57,8 +57,8 @@ template <typename T, typename V> class ListBuilder : public FieldKnobs<T, ListB
 
     ListBuilder& Rebuild()
     {
-        FieldSpec<T>& spec = this->m_spec;
-        spec.read =
+        FieldEntry<T>& entry = this->m_entry;
+        entry.read =
             [add = m_add, container = m_container, clear = m_clear](T& object, const XmlElement* owner)
         {
             if (clear)
@@ -69,19 +69,19 @@ template <typename T, typename V> class ListBuilder : public FieldKnobs<T, ListB
                 if (V value{}; TryRead(value, item))
                     add(object, value);
         };
-        spec.write = [items = m_items, container = m_container](
-                         const T& object, XmlFile& file, XmlElement* owner, const FieldInfo& info, bool)
+        entry.write = [items = m_items, container = m_container](
+                          const T& object, XmlFile& file, XmlElement* owner, const FieldInfo& info, bool)
         {
             XmlElement* parent = container.empty() ? owner : file.AddChildElement(owner, container);
             for (const V& value : items(object))
                 file.WriteValue(parent, value, info.name);
         };
-        spec.copy = [items = m_items, add = m_add](const T& from, T& to)
+        entry.copy = [items = m_items, add = m_add](const T& from, T& to)
         {
             for (const V& value : items(from))
                 add(to, value);
         };
-        spec.text = [items = m_items](const T& object)
+        entry.text = [items = m_items](const T& object)
         {
             std::string text = "[";
             for (const V& value : items(object))

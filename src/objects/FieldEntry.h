@@ -10,7 +10,7 @@
 /// One field of class T as its description holds it: what it is (`info`), how the panel shows
 /// it, and the hooks that read, write, copy, show and print it. Built by FieldList::Add and its
 /// builders; FieldList runs the hooks in field order.
-template <typename T> struct FieldSpec
+template <typename T> struct FieldEntry
 {
     /// What the panel entry is and where it goes: its label and type, the definition
     /// ("group='X'" plus the field's extra options), the bare group name (for nested parts) and

@@ -2,6 +2,7 @@
 
 #include "core/TweakBar.h"
 #include "gameplay/CheckPointSystem.h"
+#include "objects/FieldList.h"
 
 CheckPoint::~CheckPoint()
 {
@@ -15,31 +16,14 @@ void CheckPoint::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> CheckPoint::Clone() const
+const ComponentFields* CheckPoint::Fields() const
 {
-    auto copy = std::make_unique<CheckPoint>();
-    copy->m_number = m_number;
-    copy->m_facing = m_facing;
-    return copy;
-}
-
-void CheckPoint::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    XmlFile::ReadValue(m_number, element ? element->FirstChildElement() : nullptr);
-    if (const XmlElement* facing = XmlFile::FindChildElement(element, "Vector4", "facing"))
-        XmlFile::ReadValue(m_facing, facing);
-}
-
-void CheckPoint::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_number, "cpNum");
-    file.WriteValue(element, m_facing, "facing");
-}
-
-void CheckPoint::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    bar.AddVarRW("checkPointNum", TweakType::Int, &m_number, group);
-    bar.AddVarRW("cp_Facing", TweakType::Vector3, &m_facing, group);
+    static const ComponentFieldList<CheckPoint> fields = []
+    {
+        ComponentFieldList<CheckPoint> list(ComponentType::CheckPoint);
+        list.Add("cpNum", &CheckPoint::m_number).ByPosition().Panel("checkPointNum");
+        list.Add("facing", &CheckPoint::m_facing).Panel("cp_Facing", TweakType::Vector3);
+        return list;
+    }();
+    return &fields;
 }

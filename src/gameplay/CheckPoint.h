@@ -16,13 +16,10 @@ public:
     void SetFacing(const Vector4& facing) { m_facing = facing; }
 
     void Initialize() override;
-    std::unique_ptr<Component> Clone() const override;
     /// The first child's "value" is the number; "facing" by name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     int m_number = 0;
     Vector4 m_facing{0, 0, 1, 0};
     bool m_registered = false;

@@ -4,6 +4,7 @@
 #include "gameplay/AiDriver.h"
 #include "gameplay/HumanDriver.h"
 #include "gameplay/RaceLineSystem.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
 #include "physics/RigidBody.h"
@@ -44,12 +45,23 @@ bool Controller::Update()
     return false;
 }
 
-std::unique_ptr<Component> Controller::Clone() const
+const ComponentFields* Controller::Fields() const
 {
-    auto copy = std::make_unique<Controller>();
-    copy->m_playerIndex = m_playerIndex;
-    copy->m_controllerType = m_controllerType;
-    return copy;
+    static const ComponentFieldList<Controller> fields = []
+    {
+        ComponentFieldList<Controller> list(ComponentType::Controller);
+        list.Add("ID", &Controller::m_playerIndex)
+            .ByPosition()
+            .Panel("ID")
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.Add("ControllerType", &Controller::m_controllerType)
+            .ByPosition()
+            .Panel("Type")
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.AddNested(&Controller::m_mover, Movement::Fields()).NotCloned();
+        return list;
+    }();
+    return &fields;
 }
 
 void Controller::SetPowerLevel(unsigned level)
@@ -73,31 +85,4 @@ void Controller::SetTargetPosition(const Vector4& target)
 {
     if (IsComputer() && m_aiDriver)
         m_aiDriver->SetTarget(target);
-}
-
-void Controller::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    const XmlElement* id = element ? element->FirstChildElement() : nullptr;
-    XmlFile::ReadValue(m_playerIndex, id);
-    XmlFile::ReadValue(m_controllerType, id ? id->NextSiblingElement() : nullptr);
-    m_mover.Deserialize(XmlFile::FindChildElement(element, "Mover"));
-}
-
-void Controller::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_playerIndex, "ID");
-    file.WriteValue(element, m_controllerType, "ControllerType");
-    m_mover.Serialize(file, file.AddChildElement(element, "Mover"), instanceOnly);
-}
-
-void Controller::AddToTweakBar(TweakBar& bar, bool instanceOnly)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    if (instanceOnly)
-    {
-        bar.AddVarRW("ID", TweakType::Int, &m_playerIndex, group);
-        bar.AddVarRW("Type", TweakType::Int, &m_controllerType, group);
-    }
-    m_mover.AddToTweakBar(bar, instanceOnly, group);
 }

@@ -23,11 +23,9 @@ public:
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// "ID" and "ControllerType" by position, then the "Mover" element.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// "ID" and "ControllerType" by position, then the "Mover" element. A clone gets the same
+    /// player and type and a fresh mover.
+    const ComponentFields* Fields() const override;
 
     int GetPlayerIndex() const override { return m_playerIndex; }
     int GetPlayerState() const { return m_playerState; }

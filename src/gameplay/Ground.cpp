@@ -1,5 +1,6 @@
 #include "gameplay/Ground.h"
 
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
 
 #include <algorithm>
@@ -22,29 +23,14 @@ void Ground::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> Ground::Clone() const
+const ComponentFields* Ground::Fields() const
 {
-    auto copy = std::make_unique<Ground>();
-    copy->m_neighbours = m_neighbours;
-    return copy;
-}
-
-void Ground::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    for (const XmlElement* child = element ? element->FirstChildElement() : nullptr; child;
-         child = child->NextSiblingElement())
+    static const ComponentFieldList<Ground> fields = []
     {
-        int id = 0;
-        if (child->QueryIntAttribute("value", &id) == tinyxml2::XML_SUCCESS)
-            AddNeighbour(id);
-    }
-}
-
-void Ground::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    if (instanceOnly)
-        return;
-    for (int id : m_neighbours)
-        file.WriteValue(element, id, "neighbor");
+        ComponentFieldList<Ground> list(ComponentType::Ground);
+        list.AddList<int>("neighbor", &Ground::Neighbours, &Ground::AddNeighbour)
+            .Written(FieldScope::ArchetypeOnly);
+        return list;
+    }();
+    return &fields;
 }

@@ -18,13 +18,11 @@ public:
     void AddNeighbour(int id);
 
     void Initialize() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// Every child's "value" is a neighbour id.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    /// One "neighbor" element per id; nothing when `instanceOnly`.
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+    /// Every child's "value" is a neighbour id; written as one "neighbor" element per id, none
+    /// for a placed object.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     std::vector<int> m_neighbours;
     bool m_registered = false;
 };

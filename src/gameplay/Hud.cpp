@@ -6,6 +6,7 @@
 #include "gameplay/Label.h"
 #include "gameplay/RaceRanking.h"
 #include "graphics/GraphicsSystem.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 
 namespace
@@ -88,25 +89,13 @@ bool Hud::Update()
     return true;
 }
 
-std::unique_ptr<Component> Hud::Clone() const
+const ComponentFields* Hud::Fields() const
 {
-    auto copy = std::make_unique<Hud>();
-    copy->m_offset = m_offset;
-    return copy;
-}
-
-void Hud::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    if (const XmlElement* offset = XmlFile::FindChildElement(element, "Vector4", "offset"))
-        XmlFile::ReadValue(m_offset, offset);
-}
-
-void Hud::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    file.WriteValue(file.AddChildElement(parent, GetTypeName()), m_offset, "offset");
-}
-
-void Hud::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    bar.AddVarRW("offset", TweakType::Vector3, &m_offset, TweakBar::GroupDefinition(GetTypeName()));
+    static const ComponentFieldList<Hud> fields = []
+    {
+        ComponentFieldList<Hud> list(ComponentType::Hud);
+        list.Add("offset", &Hud::m_offset).Panel("offset", TweakType::Vector3);
+        return list;
+    }();
+    return &fields;
 }

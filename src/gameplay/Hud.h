@@ -28,12 +28,10 @@ public:
     void Initialize() override;
     /// Queues the texts when split screen is on and the racer is still racing; true when it drew.
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// The editor offset; lap and place are the race's, not the file's.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     void RebuildLapText();
     int Player() const;
 

@@ -2,6 +2,7 @@
 
 #include "core/TweakBar.h"
 #include "graphics/GraphicsSystem.h"
+#include "objects/FieldList.h"
 
 bool Label::Update()
 {
@@ -10,29 +11,14 @@ bool Label::Update()
     return true;
 }
 
-std::unique_ptr<Component> Label::Clone() const
+const ComponentFields* Label::Fields() const
 {
-    auto copy = std::make_unique<Label>();
-    copy->m_name = m_name;
-    copy->m_offset = m_offset;
-    return copy;
-}
-
-void Label::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    XmlFile::ReadValue(m_name, XmlFile::FindChildElement(element, "string", "name"));
-    if (const XmlElement* offset = XmlFile::FindChildElement(element, "Vector4", "offset"))
-        XmlFile::ReadValue(m_offset, offset);
-}
-
-void Label::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_name, "name");
-    file.WriteValue(element, m_offset, "offset");
-}
-
-void Label::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    bar.AddVarRW("offset", TweakType::Vector3, &m_offset, TweakBar::GroupDefinition(GetTypeName()));
+    static const ComponentFieldList<Label> fields = []
+    {
+        ComponentFieldList<Label> list(ComponentType::Label);
+        list.Add("name", &Label::m_name);
+        list.Add("offset", &Label::m_offset).Panel("offset", TweakType::Vector3);
+        return list;
+    }();
+    return &fields;
 }

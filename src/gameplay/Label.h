@@ -17,12 +17,10 @@ public:
     static constexpr const char* kTexture = "Test_HUD";
 
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Name and offset by name; only the offset on the panel.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     std::string m_name = "Label";
     Vector4 m_offset;
 };

@@ -3,6 +3,7 @@
 #include "core/TweakBar.h"
 #include "gameplay/Spawner.h"
 #include "objects/Factory.h"
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
 
 LifeComponent::LifeComponent() : Component(ComponentType::LifeComponent)
@@ -51,28 +52,20 @@ void LifeComponent::RequestDestruction()
     factory.DestroyObject(owner->GetID());
 }
 
-std::unique_ptr<Component> LifeComponent::Clone() const
+const ComponentFields* LifeComponent::Fields() const
 {
-    auto copy = std::make_unique<LifeComponent>();
-    copy->SetLifeTime(m_lifeTime);
-    return copy;
-}
-
-void LifeComponent::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    float lifeTime = m_lifeTime;
-    XmlFile::ReadValue(lifeTime, element ? element->FirstChildElement() : nullptr);
-    SetLifeTime(lifeTime);
-}
-
-void LifeComponent::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    file.WriteValue(file.AddChildElement(parent, GetTypeName()), m_lifeTime, "lifeTime");
-}
-
-void LifeComponent::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    bar.AddVarCB(
-        "lifeTime", TweakType::Float, [this](const void* v) { SetLifeTime(*static_cast<const float*>(v)); },
-        [this](void* v) { *static_cast<float*>(v) = m_lifeTime; }, TweakBar::GroupDefinition(GetTypeName()));
+    static const ComponentFieldList<LifeComponent> fields = []
+    {
+        ComponentFieldList<LifeComponent> list(ComponentType::LifeComponent);
+        const auto setLifeTime = [](LifeComponent& life, float seconds) { life.SetLifeTime(seconds); };
+        list.Add("lifeTime", &LifeComponent::m_lifeTime)
+            .ByPosition()
+            .ReadWith(setLifeTime)
+            .ApplyEvenWhenMissing()
+            .CloneWith([](const LifeComponent& from, LifeComponent& to) { to.SetLifeTime(from.m_lifeTime); })
+            .Panel("lifeTime")
+            .PanelSetter(setLifeTime);
+        return list;
+    }();
+    return &fields;
 }

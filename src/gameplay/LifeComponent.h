@@ -19,13 +19,11 @@ public:
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// The first child's "value" is the life time ("lifeTime").
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// The first child's "value" is the life time ("lifeTime"); setting it from a file, a
+    /// clone or the panel restarts the countdown.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     float m_lifeTime = -1.0f;
     Timer m_countdown;
     bool m_registered = false;

@@ -7,6 +7,7 @@
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
 #include "objects/Factory.h"
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
 #include "physics/GroundProbe.h"
@@ -189,54 +190,41 @@ void Movement::Update()
     }
 }
 
-void Movement::Deserialize(const XmlElement* element)
+const FieldSet<Movement>& Movement::Fields()
 {
-    if (!element)
-        return;
-    const XmlElement* field = element->FirstChildElement();
-    float* floats[] = {&m_spring.stiffness, &m_spring.damping, &m_spring.mass};
-    if (field)
+    static const FieldList<Movement> fields = []
     {
-        XmlFile::ReadValue(m_spring.offset, field);
-        field = field->NextSiblingElement();
-    }
-    for (float* value : floats)
-    {
-        if (!field)
-            break;
-        XmlFile::ReadValue(*value, field);
-        field = field->NextSiblingElement();
-    }
-    if (const XmlElement* facing = XmlFile::FindChildElement(element, "Vector4", "facing"))
-    {
-        Vector4 read = m_facing;
-        XmlFile::ReadValue(read, facing);
-        SetFacing(read);
-        m_lastFacing = m_facing;
-    }
-}
-
-void Movement::Serialize(XmlFile& file, XmlElement* element, bool withFacing) const
-{
-    file.WriteValue(element, m_spring.offset, "springOffset");
-    file.WriteValue(element, m_spring.stiffness, "springStiffness");
-    file.WriteValue(element, m_spring.damping, "springDamping");
-    file.WriteValue(element, m_spring.mass, "springMass");
-    file.WriteValue(element, m_spring.maxForce, "springMassForce");
-    if (withFacing)
-        file.WriteValue(element, m_facing, "facing");
-}
-
-void Movement::AddToTweakBar(TweakBar& bar, bool withIdentity, const std::string& group)
-{
-    if (withIdentity)
-    {
-        bar.AddVarRW("facing", TweakType::Vector3, &m_facing, group);
-        bar.AddVarRW("S_Offset", TweakType::Vector3, &m_spring.offset, group);
-    }
-    bar.AddSeparator("Spring Properties", group);
-    bar.AddVarRW("stiffness", TweakType::Float, &m_spring.stiffness, group);
-    bar.AddVarRW("damping", TweakType::Float, &m_spring.damping, group);
-    bar.AddVarRW("mass", TweakType::Float, &m_spring.mass, group);
-    bar.AddVarRW("maxForce", TweakType::Float, &m_spring.maxForce, group);
+        FieldList<Movement> list("Mover");
+        list.Add("springOffset", [](Movement& m) -> Vector4& { return m.m_spring.offset; })
+            .ByPosition()
+            .Panel("S_Offset", TweakType::Vector3)
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.Add("springStiffness", [](Movement& m) -> float& { return m.m_spring.stiffness; })
+            .ByPosition()
+            .Panel("stiffness");
+        list.Add("springDamping", [](Movement& m) -> float& { return m.m_spring.damping; })
+            .ByPosition()
+            .Panel("damping");
+        list.Add("springMass", [](Movement& m) -> float& { return m.m_spring.mass; })
+            .ByPosition()
+            .Panel("mass");
+        list.Add("springMassForce", [](Movement& m) -> float& { return m.m_spring.maxForce; })
+            .NotRead()
+            .Panel("maxForce");
+        list.Add("facing", &Movement::m_facing)
+            .Written(FieldScope::InstanceOnly)
+            .ReadWith(
+                [](Movement& m, const Vector4& facing)
+                {
+                    m.SetFacing(facing);
+                    m.m_lastFacing = m.m_facing;
+                })
+            .Panel("facing", TweakType::Vector3)
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.AddSeparator("Spring Properties");
+        list.PanelOrder(
+            {"facing", "S_Offset", "Spring Properties", "stiffness", "damping", "mass", "maxForce"});
+        return list.Group("");
+    }();
+    return fields;
 }

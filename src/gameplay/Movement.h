@@ -2,6 +2,7 @@
 
 #include "gameplay/HoverSpring.h"
 #include "math/Vector4.h"
+#include "objects/FieldSet.h"
 #include "objects/XmlFile.h"
 
 class GameObject;
@@ -21,10 +22,9 @@ public:
     virtual void SetOwner(GameObject* owner, RigidBody* body);
     /// Hover spring, ground probe and facing bookkeeping, once per frame.
     virtual void Update();
-    virtual void Deserialize(const XmlElement* element);
-    /// Writes the spring settings; the facing only when `withFacing`.
-    virtual void Serialize(XmlFile& file, XmlElement* element, bool withFacing) const;
-    void AddToTweakBar(TweakBar& bar, bool withIdentity, const std::string& group);
+    /// The "Mover" element: the spring settings (by position; the force limit is written but
+    /// not read back) and, for a placed object, the facing. The owner's panel group shows them.
+    static const FieldSet<Movement>& Fields();
 
     /// Steers with input x (sideways) and y (forward), braking with the left trigger or key X.
     void Move(const Vector4& input, int player);

@@ -18,14 +18,11 @@ public:
     bool IsCheckpointNode() const { return m_cpNode != 0; }
 
     void Initialize() override;
-    /// A copy numbered after this node, so copying a node in the editor continues the line.
-    std::unique_ptr<Component> Clone() const override;
-    /// "ID" first, then "facing" and the two flags that follow it.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// "ID" first, then "facing" and the two flags that follow it. A clone is numbered after this
+    /// node, so copying a node in the editor continues the line; it does not jump.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     int m_id = 0;
     Vector4 m_facing{0, 0, 1, 0};
     int m_shouldJump = 0;

@@ -5,6 +5,7 @@
 #include "math/GameConstants.h"
 #include "math/Random.h"
 #include "objects/Factory.h"
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
 #include "physics/RigidBody.h"
@@ -94,61 +95,24 @@ void Spawner::SpawnArchetype(size_t index)
     m_lastSpawned = static_cast<int>(spawned->GetID());
 }
 
-std::unique_ptr<Component> Spawner::Clone() const
+const ComponentFields* Spawner::Fields() const
 {
-    auto copy = std::make_unique<Spawner>();
-    copy->m_spawnRate = m_spawnRate;
-    copy->m_random = m_random;
-    copy->m_walking = m_walking;
-    copy->m_spawnedLifeTime = m_spawnedLifeTime;
-    copy->m_waitToSpawn = m_waitToSpawn;
-    copy->m_spawnDirection = m_spawnDirection;
-    copy->m_spawnSpeed = m_spawnSpeed;
-    copy->m_spawnList = m_spawnList;
-    copy->RestartTimer();
-    return copy;
-}
-
-void Spawner::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    XmlFile::ReadValue(m_spawnRate, XmlFile::FindChildElement(element, "float", "SpawnRate"));
-    XmlFile::ReadValue(m_random, XmlFile::FindChildElement(element, "bool", "SpawnRandom"));
-    XmlFile::ReadValue(m_walking, XmlFile::FindChildElement(element, "bool", "SpawnWalking"));
-    XmlFile::ReadValue(m_spawnedLifeTime, XmlFile::FindChildElement(element, "float", "spawnedObjLifeTime"));
-    XmlFile::ReadValue(m_waitToSpawn, XmlFile::FindChildElement(element, "bool", "waitToSpawn"));
-    XmlFile::ReadValue(m_spawnSpeed, XmlFile::FindChildElement(element, "float", "spawnVel"));
-    if (const XmlElement* dir = XmlFile::FindChildElement(element, "Vector4", "spawnDir"))
-        XmlFile::ReadValue(m_spawnDirection, dir);
-    const XmlElement* list = XmlFile::FindChildElement(element, "SpawnList");
-    for (const XmlElement* entry = list ? list->FirstChildElement() : nullptr; entry; entry = entry->NextSiblingElement())
-        if (const char* name = entry->Attribute("value"))
-            AddToSpawnList(name);
-    RestartTimer();
-}
-
-void Spawner::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_spawnRate, "SpawnRate");
-    file.WriteValue(element, m_random, "SpawnRandom");
-    file.WriteValue(element, m_walking, "SpawnWalking");
-    file.WriteValue(element, m_spawnedLifeTime, "spawnedObjLifeTime");
-    file.WriteValue(element, m_waitToSpawn, "waitToSpawn");
-    file.WriteValue(element, m_spawnDirection, "spawnDir");
-    file.WriteValue(element, m_spawnSpeed, "spawnVel");
-    XmlElement* list = file.AddChildElement(element, "SpawnList");
-    for (const std::string& name : m_spawnList)
-        file.WriteValue(list, name, "archetype");
-}
-
-void Spawner::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    bar.AddVarRW("SpawnRate", TweakType::Float, &m_spawnRate, group);
-    bar.AddVarRW("SpawnRandom", TweakType::Bool, &m_random, group);
-    bar.AddVarRW("SpawnWalking", TweakType::Bool, &m_walking, group);
-    bar.AddVarRW("spawnedObjLifeTime", TweakType::Float, &m_spawnedLifeTime, group);
-    bar.AddVarRW("waitToSpawn", TweakType::Bool, &m_waitToSpawn, group);
-    bar.AddVarRW("spawnDir", TweakType::Vector3, &m_spawnDirection, group);
-    bar.AddVarRW("spawnVel", TweakType::Float, &m_spawnSpeed, group);
+    static const ComponentFieldList<Spawner> fields = []
+    {
+        ComponentFieldList<Spawner> list(ComponentType::Spawner);
+        list.Add("SpawnRate", &Spawner::m_spawnRate).Panel("SpawnRate");
+        list.Add("SpawnRandom", &Spawner::m_random).Panel("SpawnRandom");
+        list.Add("SpawnWalking", &Spawner::m_walking).Panel("SpawnWalking");
+        list.Add("spawnedObjLifeTime", &Spawner::m_spawnedLifeTime).Panel("spawnedObjLifeTime");
+        list.Add("waitToSpawn", &Spawner::m_waitToSpawn).Panel("waitToSpawn");
+        list.Add("spawnDir", &Spawner::m_spawnDirection).Panel("spawnDir", TweakType::Vector3);
+        list.Add("spawnVel", &Spawner::m_spawnSpeed).Panel("spawnVel");
+        // A scene's list adds to its archetype's.
+        list.AddList<std::string>("archetype", &Spawner::SpawnList, &Spawner::AddToSpawnList)
+            .Container("SpawnList");
+        const auto restart = [](Spawner& spawner) { spawner.RestartTimer(); };
+        return list.AfterRead(restart).AfterClone([restart](const Spawner&, Spawner& copy)
+                                                  { restart(copy); });
+    }();
+    return &fields;
 }

@@ -28,12 +28,11 @@ public:
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Every setting by name and the archetypes under "SpawnList"; reading or cloning restarts
+    /// the timer, and a clone has spawned nothing yet.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     void SpawnArchetype(size_t index);
     void RestartTimer();
 

@@ -7,6 +7,7 @@
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
 #include "math/GameConstants.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/PlayerControl.h"
 #include "objects/Transform.h"
@@ -157,44 +158,52 @@ void Camera::Transition(float dt)
     m_up = kUp;
 }
 
-std::unique_ptr<Component> Camera::Clone() const
+const ComponentFields* Camera::Fields() const
 {
-    auto copy = std::make_unique<Camera>();
-    copy->m_offset = m_offset;
-    copy->m_position = m_position;
-    copy->SetDirection(m_direction);
-    copy->m_up = m_up.Normalized();
-    copy->m_updateCamPos = m_updateCamPos;
-    copy->m_followStiffness = m_followStiffness;
-    copy->m_followDamping = m_followDamping;
-    return copy;
-}
-
-void Camera::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    const XmlElement* field = element ? element->FirstChildElement() : nullptr;
-    Vector4 values[3] = {m_offset, m_direction, m_up};
-    for (Vector4& value : values)
+    static const ComponentFieldList<Camera> fields = []
     {
-        if (!field)
-            break;
-        XmlFile::ReadValue(value, field);
-        field = field->NextSiblingElement();
-    }
-    m_offset = values[0];
-    SetDirection(values[1]);
-    const Vector4 up = values[2].Normalized();
-    if (up.LengthSquared() > 0.5f)
-        m_up = up;
-    XmlFile::ReadValue(m_updateCamPos, XmlFile::FindChildElement(element, "bool", "m_updateCamPos"));
-    ReadFollowSpring(element);
+        ComponentFieldList<Camera> list(ComponentType::Camera);
+        list.Add("offset", &Camera::m_offset)
+            .ByPosition()
+            .Panel("offset1", TweakType::Vector3, " label='Offset'");
+        // The file names all three vectors "offset"; only their places tell them apart.
+        list.Add("offset", &Camera::m_direction)
+            .ByPosition()
+            .ReadWith([](Camera& camera, const Vector4& direction) { camera.SetDirection(direction); })
+            .ApplyEvenWhenMissing()
+            .CloneWith([](const Camera& from, Camera& to) { to.SetDirection(from.m_direction); })
+            .Panel("m_dir1", TweakType::Vector3, " label='dir'");
+        list.Add("offset", &Camera::m_up)
+            .ByPosition()
+            .ReadWith(
+                [](Camera& camera, const Vector4& up)
+                {
+                    const Vector4 unit = up.Normalized();
+                    if (unit.LengthSquared() > 0.5f)
+                        camera.m_up = unit;
+                })
+            .ApplyEvenWhenMissing()
+            .CloneWith([](const Camera& from, Camera& to) { to.m_up = from.m_up.Normalized(); });
+        list.Add("position", &Camera::m_position).NotInFiles();
+        list.Add("m_updateCamPos", &Camera::m_updateCamPos).Panel("update camera pos");
+        // The pair is checked together once both are read, so each is only noted on the way.
+        list.Add("followStiffness", &Camera::m_followStiffness)
+            .ReadWith([](Camera& camera, const float& stiffness) { camera.m_readStiffness = stiffness; })
+            .ApplyEvenWhenMissing()
+            .Panel("followStiffness");
+        list.Add("followDamping", &Camera::m_followDamping)
+            .ReadWith([](Camera& camera, const float& damping) { camera.m_readDamping = damping; })
+            .ApplyEvenWhenMissing()
+            .Panel("followDamping");
+        list.AfterRead([](Camera& camera) { camera.SetFollowSpring(camera.m_readStiffness, camera.m_readDamping); });
+        list.PanelOrder({"update camera pos", "offset1", "m_dir1", "followStiffness", "followDamping"});
+        return list;
+    }();
+    return &fields;
 }
 
-void Camera::ReadFollowSpring(const XmlElement* element)
+void Camera::SetFollowSpring(float stiffness, float damping)
 {
-    float stiffness = m_followStiffness, damping = m_followDamping;
-    XmlFile::ReadValue(stiffness, XmlFile::FindChildElement(element, "float", "followStiffness"));
-    XmlFile::ReadValue(damping, XmlFile::FindChildElement(element, "float", "followDamping"));
     // The spring is stepped explicitly at a fixed 0.016 s: past the bound every step overshoots
     // further and throws the camera away, so such values keep the ones it has.
     if (IsStableFollowSpring(stiffness, damping))
@@ -205,27 +214,6 @@ void Camera::ReadFollowSpring(const XmlElement* element)
     else
         std::printf("Camera: follow spring %g / %g would not settle; keeping %g / %g\n", stiffness, damping,
                     m_followStiffness, m_followDamping);
-}
-
-void Camera::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_offset, "offset");
-    file.WriteValue(element, m_direction, "offset");
-    file.WriteValue(element, m_up, "offset");
-    file.WriteValue(element, m_updateCamPos, "m_updateCamPos");
-    file.WriteValue(element, m_followStiffness, "followStiffness");
-    file.WriteValue(element, m_followDamping, "followDamping");
-}
-
-void Camera::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    bar.AddVarRW("update camera pos", TweakType::Bool, &m_updateCamPos, group);
-    bar.AddVarRW("offset1", TweakType::Vector3, &m_offset, group + " label='Offset'");
-    bar.AddVarRW("m_dir1", TweakType::Vector3, &m_direction, group + " label='dir'");
-    bar.AddVarRW("followStiffness", TweakType::Float, &m_followStiffness, group);
-    bar.AddVarRW("followDamping", TweakType::Float, &m_followDamping, group);
 }
 
 bool Camera::IsStableFollowSpring(float stiffness, float damping)

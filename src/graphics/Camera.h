@@ -14,12 +14,10 @@ class Camera final : public Component
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// Offset, direction and up by position, then "m_updateCamPos", "followStiffness" and
-    /// "followDamping" by name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Offset, direction and up by position (all three written as "offset"), then
+    /// "m_updateCamPos", "followStiffness" and "followDamping" by name; direction and up stay
+    /// unit vectors, and a follow spring that would not settle is refused.
+    const ComponentFields* Fields() const override;
 
     const Vector4& GetPosition() const { return m_position; }
     void SetPosition(const Vector4& position);
@@ -55,7 +53,8 @@ class Camera final : public Component
     void Orbit();
     void Transition(float dt);
     int Player() const;
-    void ReadFollowSpring(const XmlElement* element);
+    /// Takes the follow spring if it settles; otherwise says so and keeps the one it has.
+    void SetFollowSpring(float stiffness, float damping);
 
     Shaker m_shaker;
     Vector4 m_offset{0, 0, 0, 1};
@@ -67,6 +66,8 @@ class Camera final : public Component
     // spring shows speed, a stiffer one keeps the ball large in the view.
     float m_followStiffness = 1600.0f;
     float m_followDamping = 600.0f;
+    float m_readStiffness = 0.0f; ///< the spring as read, until both halves are checked
+    float m_readDamping = 0.0f;
     Vector4 m_transitionTarget{0, 0, 0, 1};
     Vector4 m_transitionVelocity;
     bool m_updateCamPos = true;

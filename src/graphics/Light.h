@@ -9,11 +9,8 @@ class Light final : public Component
 public:
     Light() : Component(ComponentType::Light) {}
 
-    std::unique_ptr<Component> Clone() const override;
     /// Each field by name, only if present.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    const ComponentFields* Fields() const override;
 
     const Vector4& GetDirection() const { return m_direction; }
     const Vector4& GetColor() const { return m_color; }

@@ -2,14 +2,7 @@
 
 #include "graphics/GraphicsSystem.h"
 #include "graphics/Mesh.h"
-
-namespace
-{
-void ReadString(std::string& out, const XmlElement* element, const char* name)
-{
-    XmlFile::ReadValue(out, XmlFile::FindChildElement(element, "string", name));
-}
-} // namespace
+#include "objects/FieldList.h"
 
 MeshRenderer::MeshRenderer() : Component(ComponentType::MeshRenderer)
 {
@@ -30,19 +23,35 @@ void MeshRenderer::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> MeshRenderer::Clone() const
+const ComponentFields* MeshRenderer::Fields() const
 {
-    auto copy = std::make_unique<MeshRenderer>();
-    copy->SetMeshName(m_meshName);
-    copy->m_textureName = m_textureName;
-    copy->m_normalTextureName = m_normalTextureName;
-    copy->m_specTextureName = m_specTextureName;
-    copy->m_tileX = m_tileX;
-    copy->m_tileY = m_tileY;
-    copy->m_shaderName = m_shaderName;
-    copy->m_material = m_material;
-    copy->m_visible = m_visible;
-    return copy;
+    static const ComponentFieldList<MeshRenderer> fields = []
+    {
+        ComponentFieldList<MeshRenderer> list(ComponentType::MeshRenderer);
+        list.Add("visible", &MeshRenderer::m_visible);
+        list.Add("meshName", &MeshRenderer::m_meshName)
+            .Written(FieldScope::ArchetypeOnly)
+            .ReadWith([](MeshRenderer& renderer, const std::string& name) { renderer.SetMeshName(name); })
+            .CloneWith([](const MeshRenderer& from, MeshRenderer& to) { to.SetMeshName(from.m_meshName); })
+            .WriteAs([](const MeshRenderer& renderer)
+                     { return renderer.m_mesh ? renderer.m_mesh->GetName() : renderer.m_meshName; });
+        list.Add("shaderName", &MeshRenderer::m_shaderName)
+            .CloneWith(
+                [](const MeshRenderer& from, MeshRenderer& to)
+                {
+                    to.m_shaderName = from.m_shaderName;
+                    to.m_material = from.m_material;
+                });
+        list.Add("textureName", &MeshRenderer::m_textureName);
+        list.Add("normalTextureName", &MeshRenderer::m_normalTextureName);
+        list.Add("specTextureName", &MeshRenderer::m_specTextureName);
+        list.Add("tileX", &MeshRenderer::m_tileX).Written(FieldScope::InstanceOnly);
+        list.Add("tileY", &MeshRenderer::m_tileY).AfterPrevious().Written(FieldScope::InstanceOnly);
+        list.InstanceWriteOrder({"visible", "textureName", "normalTextureName", "specTextureName",
+                                 "shaderName", "tileX", "tileY"});
+        return list.AfterRead([](MeshRenderer& renderer) { renderer.SetShaderName(renderer.m_shaderName); });
+    }();
+    return &fields;
 }
 
 void MeshRenderer::SetMeshName(const std::string& name)
@@ -55,45 +64,4 @@ void MeshRenderer::SetShaderName(const std::string& name)
 {
     m_shaderName = name;
     m_material = GraphicsSystem::Instance().GetMaterial(name);
-}
-
-void MeshRenderer::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    if (const XmlElement* mesh = XmlFile::FindChildElement(element, "string", "meshName"))
-    {
-        XmlFile::ReadValue(m_meshName, mesh);
-        SetMeshName(m_meshName);
-    }
-    ReadString(m_shaderName, element, "shaderName");
-    ReadString(m_textureName, element, "textureName");
-    ReadString(m_normalTextureName, element, "normalTextureName");
-    ReadString(m_specTextureName, element, "specTextureName");
-    if (const XmlElement* tileX = XmlFile::FindChildElement(element, "float", "tileX"))
-    {
-        XmlFile::ReadValue(m_tileX, tileX);
-        XmlFile::ReadValue(m_tileY, tileX->NextSiblingElement());
-    }
-    XmlFile::ReadValue(m_visible, XmlFile::FindChildElement(element, "bool", "visible"));
-    SetShaderName(m_shaderName);
-}
-
-void MeshRenderer::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_visible, "visible");
-    if (instanceOnly)
-    {
-        file.WriteValue(element, m_textureName, "textureName");
-        file.WriteValue(element, m_normalTextureName, "normalTextureName");
-        file.WriteValue(element, m_specTextureName, "specTextureName");
-        file.WriteValue(element, m_shaderName, "shaderName");
-        file.WriteValue(element, m_tileX, "tileX");
-        file.WriteValue(element, m_tileY, "tileY");
-        return;
-    }
-    file.WriteValue(element, m_mesh ? m_mesh->GetName() : m_meshName, "meshName");
-    file.WriteValue(element, m_shaderName, "shaderName");
-    file.WriteValue(element, m_textureName, "textureName");
-    file.WriteValue(element, m_normalTextureName, "normalTextureName");
-    file.WriteValue(element, m_specTextureName, "specTextureName");
 }

@@ -19,14 +19,12 @@ class MeshRenderer final : public Component
 
     /// Joins the graphics system's mesh-renderer list (drawing order is registration order).
     void Initialize() override;
-    /// Same names, tiling and visibility; mesh and material resolved again by name.
-    std::unique_ptr<Component> Clone() const override;
-    /// Reads each field whose element is present; "tileX" also sets tile Y from the element that
-    /// follows it, whatever its name. The material is resolved again afterwards.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    /// With `instanceOnly` the per-object fields (visibility, textures, shader, tiling); without
-    /// it the archetype's (visibility, mesh, shader, textures).
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+    /// Each field read when its element is present; "tileX" also sets tile Y from the element
+    /// that follows it, whatever its name, and the material is resolved again afterwards.
+    /// Written with `instanceOnly`: the per-object fields (visibility, textures, shader, tiling);
+    /// without it the archetype's (visibility, mesh, shader, textures). A clone resolves the mesh
+    /// again by name and shares the material. Not on the panel.
+    const ComponentFields* Fields() const override;
 
     /// Whether the object pass draws it.
     bool IsVisible() const { return m_visible; }

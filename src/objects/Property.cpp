@@ -1,7 +1,19 @@
 #include "objects/Property.h"
 
 #include "core/TweakBar.h"
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
+
+namespace
+{
+std::vector<std::string> TagNames()
+{
+    std::vector<std::string> names;
+    for (int tag = 0; tag < kObjectTagCount; ++tag)
+        names.emplace_back(ObjectTagName(static_cast<ObjectTag>(tag)));
+    return names;
+}
+} // namespace
 
 Property::~Property()
 {
@@ -15,37 +27,22 @@ void Property::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> Property::Clone() const
+const ComponentFields* Property::Fields() const
 {
-    auto copy = std::make_unique<Property>();
-    copy->m_tag = m_tag;
-    return copy;
-}
-
-void Property::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    const XmlElement* field = element ? element->FirstChildElement() : nullptr;
-    if (!field)
-        return;
-    std::string name;
-    XmlFile::ReadValue(name, field);
-    m_tag = Logic::Instance().GetTagIndex(name);
-}
-
-void Property::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    if (instanceOnly)
-        return;
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, std::string(ObjectTagName(m_tag)), "Tag");
-}
-
-void Property::AddToTweakBar(TweakBar& bar, bool instanceOnly)
-{
-    if (instanceOnly)
-        return;
-    std::vector<std::string> names;
-    for (int tag = 0; tag < kObjectTagCount; ++tag)
-        names.emplace_back(ObjectTagName(static_cast<ObjectTag>(tag)));
-    bar.AddEnum("Tag", reinterpret_cast<int*>(&m_tag), std::move(names), TweakBar::GroupDefinition(GetTypeName()));
+    static const ComponentFieldList<Property> fields = []
+    {
+        ComponentFieldList<Property> list(ComponentType::Property);
+        // An unknown name gives the invalid tag, which is never indexed.
+        list.AddNamed(
+                "Tag", &Property::m_tag, "ObjectTag name",
+                [](ObjectTag tag) { return std::string(ObjectTagName(tag)); },
+                [](ObjectTag& tag, const std::string& name) { tag = Logic::Instance().GetTagIndex(name); },
+                TagNames)
+            .ByPosition()
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("Tag")
+            .ShownWhen(FieldScope::ArchetypeOnly);
+        return list.OmitWhenInstance();
+    }();
+    return &fields;
 }

@@ -14,14 +14,11 @@ public:
     void SetTag(ObjectTag tag) { m_tag = tag; }
 
     void Initialize() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// The "value" of the first child element is the tag's name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    /// Writes the string field "Tag"; nothing at all when `instanceOnly`.
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// The tag as the string field "Tag", read from the first child whatever its name; nothing
+    /// at all is written for a placed object.
+    const ComponentFields* Fields() const override;
 
-private:
+  private:
     ObjectTag m_tag = ObjectTag::Player;
     bool m_registered = false;
 };

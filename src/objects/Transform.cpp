@@ -2,6 +2,7 @@
 
 #include "core/TweakBar.h"
 #include "math/GameConstants.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 
 #include <algorithm>
@@ -46,62 +47,32 @@ Matrix4 Transform::GetWorldMatrix() const
     return Matrix4::Translation(m_position) * Matrix4::Rotation(m_rotation) * Matrix4::Scale(m_scale);
 }
 
-std::unique_ptr<Component> Transform::Clone() const
+const ComponentFields* Transform::Fields() const
 {
-    auto copy = std::make_unique<Transform>();
-    copy->m_position = m_position;
-    copy->m_rotation = m_rotation;
-    copy->m_scale = {std::max(m_scale.x, 0.0f), std::max(m_scale.y, 0.0f), std::max(m_scale.z, 0.0f), 0.0f};
-    return copy;
-}
-
-void Transform::Deserialize(XmlFile& /*file*/, const XmlElement* element)
-{
-    if (!element)
-        return;
-    const XmlElement* field = element->FirstChildElement();
-    if (field)
+    static const ComponentFieldList<Transform> fields = []
     {
-        XmlFile::ReadValue(m_position, field);
-        field = field->NextSiblingElement();
-    }
-    if (field)
-    {
-        XmlFile::ReadValue(m_scale, field);
-        field = field->NextSiblingElement();
-    }
-    if (field)
-        XmlFile::ReadValue(m_rotation, field);
-    if (const XmlElement* tweak = XmlFile::FindChildElement(element, "Vector4", "tweakRot"))
-        XmlFile::ReadValue(m_tweakRot, tweak);
-}
-
-void Transform::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_position, "position");
-    file.WriteValue(element, m_scale, "scale");
-    file.WriteValue(element, m_rotation, "rotation");
-    file.WriteValue(element, m_tweakRot, "tweakRot");
-}
-
-void Transform::AddToTweakBar(TweakBar& bar, bool instanceOnly)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    if (instanceOnly)
-        bar.AddVarRW("Position", TweakType::Vector3, &m_position, group);
-    bar.AddVarRW("Scale", TweakType::Vector3, &m_scale, group);
-    bar.AddVarCB(
-        "rot_degree", TweakType::Vector3,
-        [this](const void* value) {
-            const auto* degrees = static_cast<const float*>(value);
-            m_rotation = SetEulerDegrees(degrees[0], degrees[1], degrees[2]);
-        },
-        [this](void* value) {
-            auto* degrees = static_cast<float*>(value);
-            degrees[0] = m_tweakRot.x;
-            degrees[1] = m_tweakRot.y;
-            degrees[2] = m_tweakRot.z;
-        },
-        group);
+        ComponentFieldList<Transform> list(ComponentType::Transform);
+        list.Add("position", &Transform::m_position)
+            .ByPosition()
+            .Panel("Position", TweakType::Vector3)
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.Add("scale", &Transform::m_scale)
+            .ByPosition()
+            .Panel("Scale", TweakType::Vector3)
+            .CloneWith(
+                [](const Transform& from, Transform& to)
+                {
+                    to.m_scale = {std::max(from.m_scale.x, 0.0f), std::max(from.m_scale.y, 0.0f),
+                                  std::max(from.m_scale.z, 0.0f), 0.0f};
+                });
+        list.Add("rotation", &Transform::m_rotation).ByPosition();
+        // The panel edits the rotation through these angles; the file keeps both as they are.
+        list.Add("tweakRot", &Transform::m_tweakRot)
+            .NotCloned()
+            .Panel("rot_degree", TweakType::Vector3)
+            .PanelSetter([](Transform& t, const Vector4& degrees)
+                         { t.m_rotation = t.SetEulerDegrees(degrees.x, degrees.y, degrees.z); });
+        return list;
+    }();
+    return &fields;
 }

@@ -30,11 +30,9 @@ public:
     /// The position of the object's Transform; the origin (w = 1) without an object or Transform.
     static Vector4 PositionOf(const GameObject* object);
 
-    std::unique_ptr<Component> Clone() const override;
-    /// Position, scale and rotation by position among the children; "tweakRot" by name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Position, scale and rotation by position among the children, "tweakRot" by name; a clone
+    /// gets the scale raised to 0 and no tweakRot.
+    const ComponentFields* Fields() const override;
 
     /// The quaternion of Euler angles in degrees, built x then y then z (pi taken as 3.14).
     static Quaternion EulerDegreesToQuaternion(const Vector4& degrees);

@@ -4,6 +4,7 @@
 #include "gameplay/LifeComponent.h"
 #include "math/GameConstants.h"
 #include "math/Random.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 
@@ -13,27 +14,6 @@ namespace
 {
 constexpr const char* kScaleGroup = "ScaleDec";
 constexpr const char* kLifeGroup = "LifeDec";
-
-// Reads the element's children in order into the given fields, stopping where they run out.
-template <typename... Fields> void ReadByPosition(const XmlElement* element, Fields&... fields)
-{
-    const XmlElement* child = element ? element->FirstChildElement() : nullptr;
-    auto readOne = [&child](auto& field)
-    {
-        if (!child)
-            return;
-        XmlFile::ReadValue(field, child);
-        child = child->NextSiblingElement();
-    };
-    (readOne(fields), ...);
-}
-
-XmlElement* AddKindElement(XmlFile& file, XmlElement* parent, const char* name, int kind)
-{
-    XmlElement* element = file.AddChildElement(parent, name);
-    element->SetAttribute("value", kind);
-    return element;
-}
 } // namespace
 
 void ScaleDecorator::Initialize(GameObject& owner)
@@ -57,34 +37,6 @@ void ScaleDecorator::Update(GameObject& owner)
     transform->SetScale((1.0f - t) * m_scaleMin + m_scaleMax * t);
 }
 
-void ScaleDecorator::Deserialize(const XmlElement* element)
-{
-    ReadByPosition(element, m_randomScale, m_scaleOverLife, m_scaleMin, m_scaleMax);
-}
-
-void ScaleDecorator::Serialize(XmlFile& file, XmlElement* parent) const
-{
-    XmlElement* element = AddKindElement(file, parent, "DT_Scale", Kind());
-    file.WriteValue(element, m_randomScale, "randSacle");
-    file.WriteValue(element, m_scaleOverLife, "scaleOverLife");
-    file.WriteValue(element, m_scaleMin, "scaleMin");
-    file.WriteValue(element, m_scaleMax, "scaleMax");
-}
-
-void ScaleDecorator::AddToTweakBar(TweakBar& bar)
-{
-    const std::string group = TweakBar::GroupDefinition(kScaleGroup);
-    bar.AddVarRW("RandomScale", TweakType::Bool, &m_randomScale, group);
-    bar.AddVarRW("ScaleOverLife", TweakType::Bool, &m_scaleOverLife, group);
-    bar.AddVarRW("ScaleMin", TweakType::Float, &m_scaleMin, group);
-    bar.AddVarRW("ScaleMax", TweakType::Float, &m_scaleMax, group);
-}
-
-void ScaleDecorator::RemoveFromTweakBar(TweakBar& bar)
-{
-    bar.RemoveGroup(kScaleGroup);
-}
-
 void LifeCompDecorator::Initialize(GameObject& owner)
 {
     auto* life = owner.Get<LifeComponent>(ComponentType::LifeComponent);
@@ -92,23 +44,55 @@ void LifeCompDecorator::Initialize(GameObject& owner)
         life->SetLifeTime(RandomRangeFine(m_lifeMin, m_lifeMax));
 }
 
-void LifeCompDecorator::Deserialize(const XmlElement* element)
+std::unique_ptr<Decorator> Decorator::Clone() const
 {
-    ReadByPosition(element, m_lifeMin, m_lifeMax);
+    return Fields().Clone(*this);
 }
 
-void LifeCompDecorator::Serialize(XmlFile& file, XmlElement* parent) const
+void Decorator::Deserialize(const XmlElement* element)
 {
-    XmlElement* element = AddKindElement(file, parent, "DT_Life", Kind());
-    file.WriteValue(element, m_lifeMin, "lifeMin");
-    file.WriteValue(element, m_lifeMax, "lifeMax");
+    Fields().Read(*this, element);
 }
 
-void LifeCompDecorator::AddToTweakBar(TweakBar& bar)
+void Decorator::Serialize(XmlFile& file, XmlElement* parent) const
 {
-    const std::string group = TweakBar::GroupDefinition(kLifeGroup);
-    bar.AddVarRW("lifeMin", TweakType::Float, &m_lifeMin, group);
-    bar.AddVarRW("lifeMax", TweakType::Float, &m_lifeMax, group);
+    Fields().Write(*this, file, parent, false);
+}
+
+void Decorator::AddToTweakBar(TweakBar& bar)
+{
+    Fields().Show(*this, bar, false, "");
+}
+
+const FieldSet<Decorator>& ScaleDecorator::Fields() const
+{
+    static const FieldList<ScaleDecorator, Decorator> fields = []
+    {
+        FieldList<ScaleDecorator, Decorator> list("DT_Scale");
+        list.Add("randSacle", &ScaleDecorator::m_randomScale).ByPosition().Panel("RandomScale");
+        list.Add("scaleOverLife", &ScaleDecorator::m_scaleOverLife).ByPosition().Panel("ScaleOverLife");
+        list.Add("scaleMin", &ScaleDecorator::m_scaleMin).ByPosition().Panel("ScaleMin");
+        list.Add("scaleMax", &ScaleDecorator::m_scaleMax).ByPosition().Panel("ScaleMax");
+        return list.Group(kScaleGroup).ElementValue(std::to_string(kKind));
+    }();
+    return fields;
+}
+
+const FieldSet<Decorator>& LifeCompDecorator::Fields() const
+{
+    static const FieldList<LifeCompDecorator, Decorator> fields = []
+    {
+        FieldList<LifeCompDecorator, Decorator> list("DT_Life");
+        list.Add("lifeMin", &LifeCompDecorator::m_lifeMin).ByPosition().Panel("lifeMin");
+        list.Add("lifeMax", &LifeCompDecorator::m_lifeMax).ByPosition().Panel("lifeMax");
+        return list.Group(kLifeGroup).ElementValue(std::to_string(kKind));
+    }();
+    return fields;
+}
+
+void ScaleDecorator::RemoveFromTweakBar(TweakBar& bar)
+{
+    bar.RemoveGroup(kScaleGroup);
 }
 
 void LifeCompDecorator::RemoveFromTweakBar(TweakBar& bar)

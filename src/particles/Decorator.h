@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/FieldSet.h"
 #include "objects/XmlFile.h"
 
 #include <memory>
@@ -12,16 +13,19 @@ class Decorator
 {
   public:
     virtual ~Decorator() = default;
-    virtual std::unique_ptr<Decorator> Clone() const = 0;
+    /// How this class's fields are cloned, read, written and shown.
+    virtual const FieldSet<Decorator>& Fields() const = 0;
+    /// A copy with the same settings.
+    virtual std::unique_ptr<Decorator> Clone() const;
     virtual void Initialize(GameObject& owner) = 0;
     virtual void Update(GameObject& owner) = 0;
     virtual void Remove(GameObject& /*owner*/) {}
     /// Reads the fields from the decorator's element, by position.
-    virtual void Deserialize(const XmlElement* element) = 0;
+    virtual void Deserialize(const XmlElement* element);
     /// Appends the decorator's element under `parent`.
-    virtual void Serialize(XmlFile& file, XmlElement* parent) const = 0;
-    /// Adds the decorator's own group of fields to the panel.
-    virtual void AddToTweakBar(TweakBar& bar) = 0;
+    virtual void Serialize(XmlFile& file, XmlElement* parent) const;
+    /// Shows the fields in the decorator's own panel group.
+    virtual void AddToTweakBar(TweakBar& bar);
     /// Removes that group from the panel again.
     virtual void RemoveFromTweakBar(TweakBar& bar) = 0;
     /// The element's "value": 0 scale, 1 life.
@@ -31,15 +35,15 @@ class Decorator
 /// Gives the owner a random uniform scale and can grow or shrink it over its life.
 class ScaleDecorator final : public Decorator
 {
-  public:
-    std::unique_ptr<Decorator> Clone() const override { return std::make_unique<ScaleDecorator>(*this); }
-    void Initialize(GameObject& owner) override;
-    void Update(GameObject& owner) override;
-    void Deserialize(const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent) const override;
-    void AddToTweakBar(TweakBar& bar) override;
-    void RemoveFromTweakBar(TweakBar& bar) override;
-    int Kind() const override { return 0; }
+public:
+  static constexpr int kKind = 0;
+
+  /// "DT_Scale": "randSacle", "scaleOverLife", "scaleMin", "scaleMax", by position.
+  const FieldSet<Decorator>& Fields() const override;
+  void Initialize(GameObject& owner) override;
+  void Update(GameObject& owner) override;
+  void RemoveFromTweakBar(TweakBar& bar) override;
+  int Kind() const override { return kKind; }
 
   private:
     bool m_randomScale = false;
@@ -51,15 +55,15 @@ class ScaleDecorator final : public Decorator
 /// Gives the owner's LifeComponent a random life time.
 class LifeCompDecorator final : public Decorator
 {
-  public:
-    std::unique_ptr<Decorator> Clone() const override { return std::make_unique<LifeCompDecorator>(*this); }
-    void Initialize(GameObject& owner) override;
-    void Update(GameObject& /*owner*/) override {}
-    void Deserialize(const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent) const override;
-    void AddToTweakBar(TweakBar& bar) override;
-    void RemoveFromTweakBar(TweakBar& bar) override;
-    int Kind() const override { return 1; }
+public:
+  static constexpr int kKind = 1;
+
+  /// "DT_Life": "lifeMin", "lifeMax", by position.
+  const FieldSet<Decorator>& Fields() const override;
+  void Initialize(GameObject& owner) override;
+  void Update(GameObject& /*owner*/) override {}
+  void RemoveFromTweakBar(TweakBar& bar) override;
+  int Kind() const override { return kKind; }
 
   private:
     float m_lifeMin = -1.0f;

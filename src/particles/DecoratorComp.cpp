@@ -1,6 +1,7 @@
 #include "particles/DecoratorComp.h"
 
 #include "core/TweakBar.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
 
@@ -75,16 +76,44 @@ bool DecoratorComp::Update()
     return true;
 }
 
-std::unique_ptr<Component> DecoratorComp::Clone() const
+const ComponentFields* DecoratorComp::Fields() const
 {
-    auto copy = std::make_unique<DecoratorComp>();
-    for (size_t i = 0; i < m_slots.size(); ++i)
-        if (m_slots[i])
-            copy->m_slots[i] = m_slots[i]->Clone();
-    return copy;
+    static const ComponentFieldList<DecoratorComp> fields = []
+    {
+        ComponentFieldList<DecoratorComp> list(ComponentType::DecoratorComp);
+        list.AddCustom("decorators", "DT_Scale, DT_Life", "decorators")
+            .ReadWith([](DecoratorComp& comp, const XmlElement* element) { comp.ReadDecorators(element); })
+            .WriteWith(
+                [](const DecoratorComp& comp, XmlFile& file, XmlElement* element, bool)
+                {
+                    for (const auto& slot : comp.m_slots)
+                        if (slot)
+                            slot->Serialize(file, element);
+                })
+            .CloneWith(
+                [](const DecoratorComp& from, DecoratorComp& to)
+                {
+                    for (size_t i = 0; i < from.m_slots.size(); ++i)
+                        if (from.m_slots[i])
+                            to.m_slots[i] = from.m_slots[i]->Clone();
+                })
+            .TextWith(
+                [](const DecoratorComp& comp)
+                {
+                    std::string text;
+                    for (const auto& slot : comp.m_slots)
+                        if (slot)
+                            text.append(slot->Fields().ElementName())
+                                .append(FieldText::Braced(slot->Fields().Text(*slot)));
+                    return text;
+                })
+            .Nested({&ScaleDecorator().Fields(), &LifeCompDecorator().Fields()});
+        return list;
+    }();
+    return &fields;
 }
 
-void DecoratorComp::Deserialize(XmlFile& /*file*/, const XmlElement* element)
+void DecoratorComp::ReadDecorators(const XmlElement* element)
 {
     for (const XmlElement* child = element ? element->FirstChildElement() : nullptr; child;
          child = child->NextSiblingElement())
@@ -98,14 +127,6 @@ void DecoratorComp::Deserialize(XmlFile& /*file*/, const XmlElement* element)
         if (!m_slots[static_cast<size_t>(kind)])
             m_slots[static_cast<size_t>(kind)] = std::move(decorator);
     }
-}
-
-void DecoratorComp::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    for (const auto& slot : m_slots)
-        if (slot)
-            slot->Serialize(file, element);
 }
 
 void DecoratorComp::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)

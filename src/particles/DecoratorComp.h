@@ -26,16 +26,18 @@ class DecoratorComp final : public Component
 
     void Initialize() override;
     bool Update() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// Each child's "value" selects the kind; a kind already present is discarded.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+    /// One element per decorator; reading, each child's "value" selects the kind and a kind
+    /// already present is discarded. A clone gets a clone of each decorator.
+    const ComponentFields* Fields() const override;
+    /// The kind selector and the add and remove buttons, then each decorator's own fields.
     void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
 
   private:
     static std::unique_ptr<Decorator> Make(int kind);
     /// The decorator of `kind` out of its slot, after its Remove; null if there is none.
     std::unique_ptr<Decorator> Take(int kind);
+    /// Reads a decorator from every child of the component's element.
+    void ReadDecorators(const XmlElement* element);
 
     std::array<std::unique_ptr<Decorator>, kKindCount> m_slots;
     bool m_registered = false;

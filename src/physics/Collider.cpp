@@ -1,6 +1,7 @@
 #include "physics/Collider.h"
 
 #include "core/TweakBar.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
 #include "physics/PhysicsSystem.h"
@@ -33,83 +34,59 @@ void Collider::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> Collider::Clone() const
+const ComponentFields* Collider::Fields() const
 {
-    auto copy = std::make_unique<Collider>();
-    copy->m_volumeType = m_volumeType;
-    copy->m_worldCenter = m_worldCenter;
-    copy->m_halfExtents = m_halfExtents;
-    copy->m_isDynamic = m_isDynamic;
-    copy->m_bitType = m_bitType;
-    copy->m_bitField = m_bitField;
-    copy->m_offset = m_offset;
-    return copy;
+    static const ComponentFieldList<Collider> fields = []
+    {
+        ComponentFieldList<Collider> list(ComponentType::Collider);
+        list.AddNamed(
+                "bv_type", &Collider::m_volumeType, "VolumeType name",
+                [](VolumeType type) { return PhysicsSystem::Instance().GetVolumeTypeName(type); },
+                [](VolumeType& type, const std::string& name)
+                { PhysicsSystem::Instance().FindVolumeType(name, type); },
+                [] { return PhysicsSystem::Instance().VolumeTypeNames(); })
+            .ByPosition()
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("bvType")
+            .ShownWhen(FieldScope::ArchetypeOnly);
+        list.Add("center", &Collider::m_offset)
+            .ByPosition()
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("Offset")
+            .ShownWhen(FieldScope::ArchetypeOnly);
+        list.Add("halfWidth", &Collider::m_halfExtents).ByPosition().Written(FieldScope::ArchetypeOnly);
+        list.Add("worldCenter", &Collider::m_worldCenter).NotInFiles();
+        list.Add("isDynamics", &Collider::m_isDynamic)
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("DynamicsSwitch");
+        list.AddNamed(
+                "bit_type", &Collider::m_bitType, "CollisionCategory name",
+                [](CollisionCategory category)
+                { return PhysicsSystem::Instance().GetCategoryName(category); },
+                [](CollisionCategory& category, const std::string& name)
+                { PhysicsSystem::Instance().FindCategory(name, category); },
+                [] { return PhysicsSystem::Instance().CategoryNames(); })
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("Bit_type")
+            .ShownWhen(FieldScope::ArchetypeOnly);
+        // The mask is written as a signed int, so all ones reads "-1".
+        list.Add("bit_field",
+                 [](Collider& collider) -> int& { return reinterpret_cast<int&>(collider.m_bitField); })
+            .Written(FieldScope::ArchetypeOnly);
+        list.PanelOrder({"bvType", "Offset", "Bit_type", "DynamicsSwitch"});
+        return list.OmitWhenInstance().AfterRead([](Collider& collider) { collider.AfterRead(); });
+    }();
+    return &fields;
 }
 
-void Collider::Deserialize(XmlFile& /*file*/, const XmlElement* element)
+void Collider::AfterRead()
 {
-    if (!element)
-        return;
-    ReadPositionalFields(element);
-    ReadNamedFields(element);
     // The two special categories override whatever mask the file gave.
     if (m_bitType == CollisionCategory::None)
         m_bitField = 0;
     else if (m_bitType == CollisionCategory::All)
         m_bitField = kAllBits;
     NotifyChanged();
-}
-
-void Collider::ReadPositionalFields(const XmlElement* element)
-{
-    const XmlElement* field = element->FirstChildElement();
-    if (!field)
-        return;
-    std::string name;
-    XmlFile::ReadValue(name, field);
-    PhysicsSystem::Instance().FindVolumeType(name, m_volumeType);
-    if ((field = field->NextSiblingElement()))
-        XmlFile::ReadValue(m_offset, field);
-    if (field && (field = field->NextSiblingElement()))
-        XmlFile::ReadValue(m_halfExtents, field);
-}
-
-void Collider::ReadNamedFields(const XmlElement* element)
-{
-    XmlFile::ReadValue(m_isDynamic, XmlFile::FindChildElement(element, "bool", "isDynamics"));
-    std::string category;
-    XmlFile::ReadValue(category, XmlFile::FindChildElement(element, "string", "bit_type"));
-    PhysicsSystem::Instance().FindCategory(category, m_bitType);
-    int bitField = static_cast<int>(m_bitField);
-    XmlFile::ReadValue(bitField, XmlFile::FindChildElement(element, "int", "bit_field"));
-    m_bitField = static_cast<uint32_t>(bitField);
-}
-
-void Collider::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    if (instanceOnly)
-        return;
-    const PhysicsSystem& physics = PhysicsSystem::Instance();
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, physics.GetVolumeTypeName(m_volumeType), "bv_type");
-    file.WriteValue(element, m_offset, "center");
-    file.WriteValue(element, m_halfExtents, "halfWidth");
-    file.WriteValue(element, m_isDynamic, "isDynamics");
-    file.WriteValue(element, physics.GetCategoryName(m_bitType), "bit_type");
-    file.WriteValue(element, static_cast<int>(m_bitField), "bit_field");
-}
-
-void Collider::AddToTweakBar(TweakBar& bar, bool instanceOnly)
-{
-    const PhysicsSystem& physics = PhysicsSystem::Instance();
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    if (!instanceOnly)
-    {
-        bar.AddEnum("bvType", reinterpret_cast<int*>(&m_volumeType), physics.VolumeTypeNames(), group);
-        bar.AddVarRW("Offset", TweakType::Vector4, &m_offset, group);
-        bar.AddEnum("Bit_type", reinterpret_cast<int*>(&m_bitType), physics.CategoryNames(), group);
-    }
-    bar.AddVarRW("DynamicsSwitch", TweakType::Bool, &m_isDynamic, group);
 }
 
 bool Collider::RespondsTo(CollisionCategory category) const

@@ -22,12 +22,9 @@ public:
 
     /// Joins the physics system's collider list.
     void Initialize() override;
-    std::unique_ptr<Component> Clone() const override;
-    /// Volume name, offset and half extents by position; "isDynamics", "bit_type", "bit_field" by name.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    /// Writes nothing when `instanceOnly`.
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// Volume name, offset and half extents by position; "isDynamics", "bit_type", "bit_field" by
+    /// name. Nothing is written for a placed object.
+    const ComponentFields* Fields() const override;
 
     VolumeType GetVolumeType() const { return m_volumeType; }
     /// Changes the shape; sizes follow at the next placement.
@@ -70,8 +67,8 @@ private:
     /// Centre from the owner's Transform position plus the offset, half extents from its scale
     /// (halved for boxes). Values that would not be finite keep the previous placement.
     void UpdatePlacement();
-    void ReadPositionalFields(const XmlElement* element);
-    void ReadNamedFields(const XmlElement* element);
+    /// What reading ends with: the masks the two special categories force, then the news.
+    void AfterRead();
     void NotifyChanged();
     Vector4 SizeFromScale(const Vector4& scale) const;
 

@@ -1,6 +1,7 @@
 #include "physics/RigidBody.h"
 
 #include "core/TweakBar.h"
+#include "objects/FieldList.h"
 #include "physics/PhysicsSystem.h"
 
 #include <algorithm>
@@ -13,16 +14,6 @@ namespace
 // zero mass would give an infinite inverse mass.
 constexpr float kMinMass = 0.01f;
 constexpr float kStaticMassTolerance = 0.0001f;
-
-/// Reads `element` into `out` and returns the next sibling (null stays null).
-template <typename T>
-const XmlElement* ReadAndAdvance(T& out, const XmlElement* element)
-{
-    if (!element)
-        return nullptr;
-    XmlFile::ReadValue(out, element);
-    return element->NextSiblingElement();
-}
 
 float SanitisedMass(float mass)
 {
@@ -46,108 +37,69 @@ void RigidBody::Initialize()
     m_registered = true;
 }
 
-std::unique_ptr<Component> RigidBody::Clone() const
+const ComponentFields* RigidBody::Fields() const
 {
-    auto copy = std::make_unique<RigidBody>();
-    copy->m_position = m_position;
-    copy->m_velocity = m_velocity;
-    copy->m_accumulatedForce = m_accumulatedForce;
-    copy->m_orientation = m_orientation;
-    copy->m_angularVelocity = m_angularVelocity;
-    copy->m_accumulatedTorque = m_accumulatedTorque;
-    copy->m_mass = m_mass;
-    copy->m_inverseMass = m_inverseMass;
-    copy->m_inverseInertiaTensor = m_inverseInertiaTensor;
-    copy->m_gravityOn = m_gravityOn;
-    copy->m_isStatic = m_isStatic;
-    copy->m_velCapXZ = m_velCapXZ;
-    copy->m_velCapY = m_velCapY;
-    copy->m_restitution = m_restitution;
-    return copy;
+    static const ComponentFieldList<RigidBody> fields = []
+    {
+        ComponentFieldList<RigidBody> list(ComponentType::RigidBody);
+        list.Add("position", &RigidBody::m_position).ByPosition();
+        list.Add("velocity", &RigidBody::m_velocity)
+            .ByPosition()
+            .Panel("Velocity")
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.Add("accumulateForce", &RigidBody::m_accumulatedForce)
+            .ByPosition()
+            .Panel("AccumForce")
+            .ShownWhen(FieldScope::InstanceOnly);
+        list.Add("orientation", &RigidBody::m_orientation).ByPosition();
+        list.Add("angularVelocity", &RigidBody::m_angularVelocity).ByPosition();
+        list.Add("accumalatedTorque", &RigidBody::m_accumulatedTorque).ByPosition();
+        list.Add("mass", &RigidBody::m_mass)
+            .ByPosition()
+            .ReadWith([](RigidBody& body, float mass) { body.ReadMass(mass); })
+            .ApplyEvenWhenMissing()
+            .Panel("Mass", TweakType::Float, " min=0.01f ")
+            .ShownWhen(FieldScope::ArchetypeOnly)
+            .PanelSetter([](RigidBody& body, float mass) { body.SetMass(mass); });
+        list.Add("inverseMass", &RigidBody::m_inverseMass).NotInFiles();
+        list.Add("inverseInetriaTensor", &RigidBody::m_inverseInertiaTensor).ByPosition();
+        list.Add("gravityOn", &RigidBody::m_gravityOn)
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("GravityOn")
+            .ReadOnlyOnInstance();
+        list.Add("isStatic", &RigidBody::m_isStatic)
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("IsStatic")
+            .ReadOnlyOnInstance()
+            .PanelSetter([](RigidBody& body, bool isStatic) { body.SetStatic(isStatic); });
+        list.Add("restitution", &RigidBody::m_restitution)
+            .Written(FieldScope::ArchetypeOnly)
+            .Panel("Bounceness", TweakType::Float, " min=0.0f max=1.0f ")
+            .ShownWhen(FieldScope::ArchetypeOnly);
+        list.Add("velCapXZ", &RigidBody::m_velCapXZ).Panel("VelCapXZ", TweakType::Float, " min=0.0f ");
+        list.Add("velCapY", &RigidBody::m_velCapY).Panel("VelCapY", TweakType::Float, " min=0.0f ");
+        list.PanelOrder(
+            {"Velocity", "AccumForce", "Mass", "IsStatic", "GravityOn", "Bounceness", "VelCapXZ", "VelCapY"});
+        // Objects always start at rest, whatever motion the file recorded.
+        return list.AfterRead(
+            [](RigidBody& body)
+            {
+                body.m_position.w = 1.0f;
+                body.m_velocity = {};
+                body.m_accumulatedForce = {};
+                body.m_accumulatedTorque = {};
+            });
+    }();
+    return &fields;
 }
 
-void RigidBody::Deserialize(XmlFile& /*file*/, const XmlElement* element)
+void RigidBody::ReadMass(float mass)
 {
-    if (!element)
-        return;
-    ReadPositionalFields(element);
-    XmlFile::ReadValue(m_gravityOn, XmlFile::FindChildElement(element, "bool", "gravityOn"));
-    XmlFile::ReadValue(m_isStatic, XmlFile::FindChildElement(element, "bool", "isStatic"));
-    XmlFile::ReadValue(m_velCapXZ, XmlFile::FindChildElement(element, "float", "velCapXZ"));
-    XmlFile::ReadValue(m_velCapY, XmlFile::FindChildElement(element, "float", "velCapY"));
-    XmlFile::ReadValue(m_restitution, XmlFile::FindChildElement(element, "float", "restitution"));
-    // Objects always start at rest, whatever motion the file recorded.
-    m_position.w = 1.0f;
-    m_velocity = {};
-    m_accumulatedForce = {};
-    m_accumulatedTorque = {};
-}
-
-void RigidBody::ReadPositionalFields(const XmlElement* element)
-{
-    const XmlElement* field = element->FirstChildElement();
-    field = ReadAndAdvance(m_position, field);
-    field = ReadAndAdvance(m_velocity, field);
-    field = ReadAndAdvance(m_accumulatedForce, field);
-    field = ReadAndAdvance(m_orientation, field);
-    field = ReadAndAdvance(m_angularVelocity, field);
-    field = ReadAndAdvance(m_accumulatedTorque, field);
-    float mass = m_mass;
-    field = ReadAndAdvance(mass, field);
     if (!(mass > 0.0f))
         std::printf("RigidBody: mass %g is not positive, using %g\n", static_cast<double>(mass),
                     static_cast<double>(kMinMass));
     m_mass = SanitisedMass(mass);
     UpdateInverseMass();
-    ReadAndAdvance(m_inverseInertiaTensor, field);
-}
-
-void RigidBody::Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
-    file.WriteValue(element, m_position, "position");
-    file.WriteValue(element, m_velocity, "velocity");
-    file.WriteValue(element, m_accumulatedForce, "accumulateForce");
-    file.WriteValue(element, m_orientation, "orientation");
-    file.WriteValue(element, m_angularVelocity, "angularVelocity");
-    file.WriteValue(element, m_accumulatedTorque, "accumalatedTorque");
-    file.WriteValue(element, m_mass, "mass");
-    file.WriteValue(element, m_inverseInertiaTensor, "inverseInetriaTensor");
-    if (!instanceOnly)
-    {
-        file.WriteValue(element, m_gravityOn, "gravityOn");
-        file.WriteValue(element, m_isStatic, "isStatic");
-        file.WriteValue(element, m_restitution, "restitution");
-    }
-    file.WriteValue(element, m_velCapXZ, "velCapXZ");
-    file.WriteValue(element, m_velCapY, "velCapY");
-}
-
-void RigidBody::AddToTweakBar(TweakBar& bar, bool instanceOnly)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    if (instanceOnly)
-    {
-        bar.AddVarRW("Velocity", TweakType::Vector4, &m_velocity, group);
-        bar.AddVarRW("AccumForce", TweakType::Vector4, &m_accumulatedForce, group);
-        bar.AddVarRO("IsStatic", TweakType::Bool, &m_isStatic, group);
-        bar.AddVarRO("GravityOn", TweakType::Bool, &m_gravityOn, group);
-    }
-    else
-    {
-        bar.AddVarCB(
-            "Mass", TweakType::Float,
-            [this](const void* value) { SetMass(*static_cast<const float*>(value)); },
-            [this](void* value) { *static_cast<float*>(value) = m_mass; }, group + " min=0.01f ");
-        bar.AddVarCB(
-            "IsStatic", TweakType::Bool,
-            [this](const void* value) { SetStatic(*static_cast<const bool*>(value)); },
-            [this](void* value) { *static_cast<bool*>(value) = m_isStatic; }, group);
-        bar.AddVarRW("GravityOn", TweakType::Bool, &m_gravityOn, group);
-        bar.AddVarRW("Bounceness", TweakType::Float, &m_restitution, group + " min=0.0f max=1.0f ");
-    }
-    bar.AddVarRW("VelCapXZ", TweakType::Float, &m_velCapXZ, group + " min=0.0f ");
-    bar.AddVarRW("VelCapY", TweakType::Float, &m_velCapY, group + " min=0.0f ");
 }
 
 void RigidBody::SetPosition(const Vector4& position)

@@ -21,11 +21,8 @@ public:
 
     /// Joins the physics system's body list.
     void Initialize() override;
-    std::unique_ptr<Component> Clone() const override;
     /// The first eight children by position, the rest by name; velocity and forces start at zero.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    const ComponentFields* Fields() const override;
 
     const Vector4& GetPosition() const { return m_position; }
     /// Position with w forced to 1.
@@ -60,23 +57,23 @@ public:
     const Matrix4& GetInverseInertiaTensor() const { return m_inverseInertiaTensor; }
 
 private:
-    void ReadPositionalFields(const XmlElement* element);
-    void UpdateInverseMass();
-    void ApplyVelocityCaps(Vector4& velocity) const;
+  void ReadMass(float mass);
+  void UpdateInverseMass();
+  void ApplyVelocityCaps(Vector4& velocity) const;
 
-    Vector4 m_position{0, 0, 0, 1};
-    Vector4 m_velocity;
-    Vector4 m_accumulatedForce;
-    float m_velCapXZ = kStaticMass;
-    float m_velCapY = kStaticMass;
-    Quaternion m_orientation;
-    Vector4 m_angularVelocity;
-    Vector4 m_accumulatedTorque;
-    float m_mass = 1.0f;
-    float m_inverseMass = 1.0f;
-    Matrix4 m_inverseInertiaTensor;
-    float m_restitution = 0.5f;
-    bool m_gravityOn = false;
-    bool m_isStatic = false;
-    bool m_registered = false;
+  Vector4 m_position{0, 0, 0, 1};
+  Vector4 m_velocity;
+  Vector4 m_accumulatedForce;
+  float m_velCapXZ = kStaticMass;
+  float m_velCapY = kStaticMass;
+  Quaternion m_orientation;
+  Vector4 m_angularVelocity;
+  Vector4 m_accumulatedTorque;
+  float m_mass = 1.0f;
+  float m_inverseMass = 1.0f;
+  Matrix4 m_inverseInertiaTensor;
+  float m_restitution = 0.5f;
+  bool m_gravityOn = false;
+  bool m_isStatic = false;
+  bool m_registered = false;
 };

@@ -1,6 +1,7 @@
 #include "physics/Spin.h"
 
 #include "math/GameConstants.h"
+#include "objects/FieldList.h"
 #include "objects/GameObject.h"
 #include "objects/PlayerControl.h"
 #include "objects/Transform.h"
@@ -47,7 +48,13 @@ bool Spin::Update()
     return true;
 }
 
-void Spin::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
+const ComponentFields* Spin::Fields() const
 {
-    file.AddChildElement(parent, GetTypeName());
+    static const ComponentFieldList<Spin> fields = []
+    {
+        ComponentFieldList<Spin> list(ComponentType::Spin);
+        list.Add("angle", &Spin::m_angle).NotInFiles().NotCloned();
+        return list;
+    }();
+    return &fields;
 }

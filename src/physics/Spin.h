@@ -13,9 +13,8 @@ public:
     void Initialize() override;
     /// Once per frame, from the physics system after its steps.
     bool Update() override;
-    /// A fresh spin at angle 0.
-    std::unique_ptr<Component> Clone() const override { return std::make_unique<Spin>(); }
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
+    /// Only the element in files; a clone starts at angle 0.
+    const ComponentFields* Fields() const override;
 
     float GetAngle() const { return m_angle; }
     void SetAngle(float degrees) { m_angle = degrees; }

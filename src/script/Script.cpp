@@ -1,6 +1,7 @@
 #include "script/Script.h"
 
 #include "core/TweakBar.h"
+#include "objects/FieldList.h"
 #include "objects/Logic.h"
 #include "script/ScriptHost.h"
 
@@ -39,54 +40,48 @@ bool Script::Update()
     return true;
 }
 
-std::unique_ptr<Component> Script::Clone() const
+const ComponentFields* Script::Fields() const
 {
-    auto copy = std::make_unique<Script>();
-    for (const AttachedScript& entry : m_attached)
-        copy->AttachScript(entry.fileName);
-    return copy;
+    static const ComponentFieldList<Script> fields = []
+    {
+        ComponentFieldList<Script> list(ComponentType::Script);
+        list.AddList<std::string>("script", &Script::AttachedNames, &Script::AttachScript)
+            .ReplacesOnRead(&Script::DetachAll);
+        list.Add("selectedFile", &Script::m_selectedFile)
+            .NotInFiles()
+            .NotCloned()
+            .Panel("Script_List")
+            .Choices([](const Script&) { return Host().ScriptFiles(); });
+        list.Add("selectedAttached", &Script::m_selectedAttached)
+            .NotInFiles()
+            .NotCloned()
+            .Panel("Attached")
+            .Choices(&Script::AttachedNames);
+        list.AddButton("Attach_Script",
+                       [](Script& script)
+                       {
+                           const auto& files = Host().ScriptFiles();
+                           if (script.m_selectedFile >= 0 &&
+                               static_cast<size_t>(script.m_selectedFile) < files.size())
+                               script.AttachScript(files[static_cast<size_t>(script.m_selectedFile)]);
+                       });
+        list.AddButton("Detach_Script",
+                       [](Script& script)
+                       {
+                           if (script.m_selectedAttached >= 0)
+                               script.Detach(static_cast<size_t>(script.m_selectedAttached));
+                       });
+        return list;
+    }();
+    return &fields;
 }
 
-void Script::Deserialize(XmlFile& /*file*/, const XmlElement* element)
+std::vector<std::string> Script::AttachedNames() const
 {
-    DetachAll();
-    for (const XmlElement* child = element ? element->FirstChildElement() : nullptr; child;
-         child = child->NextSiblingElement())
-        if (const char* name = child->Attribute("value"))
-            AttachScript(name);
-}
-
-void Script::Serialize(XmlFile& file, XmlElement* parent, bool /*instanceOnly*/) const
-{
-    XmlElement* element = file.AddChildElement(parent, GetTypeName());
+    std::vector<std::string> names;
     for (const AttachedScript& entry : m_attached)
-        file.WriteValue(element, entry.fileName, "script");
-}
-
-void Script::AddToTweakBar(TweakBar& bar, bool /*instanceOnly*/)
-{
-    const std::string group = TweakBar::GroupDefinition(GetTypeName());
-    std::vector<std::string> attachedNames;
-    for (const AttachedScript& entry : m_attached)
-        attachedNames.push_back(entry.fileName);
-    bar.AddEnum("Script_List", &m_selectedFile, Host().ScriptFiles(), group);
-    bar.AddEnum("Attached", &m_selectedAttached, std::move(attachedNames), group);
-    bar.AddButton(
-        "Attach_Script",
-        [this]
-        {
-            const auto& files = Host().ScriptFiles();
-            if (m_selectedFile >= 0 && static_cast<size_t>(m_selectedFile) < files.size())
-                AttachScript(files[static_cast<size_t>(m_selectedFile)]);
-        },
-        group);
-    bar.AddButton(
-        "Detach_Script",
-        [this] {
-            if (m_selectedAttached >= 0)
-                Detach(static_cast<size_t>(m_selectedAttached));
-        },
-        group);
+        names.push_back(entry.fileName);
+    return names;
 }
 
 void Script::AttachScript(const std::string& fileName)

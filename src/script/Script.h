@@ -29,14 +29,11 @@ public:
     /// Calls "RunScript" in every attached state, in attachment order; switches off a state
     /// that broke its budget or ceiling.
     bool Update() override;
-    /// A new Script with the same files attached afresh, so their main chunks run again.
-    std::unique_ptr<Component> Clone() const override;
-    /// Detaches all, then attaches the "value" of every child element in document order.
-    void Deserialize(XmlFile& file, const XmlElement* element) override;
-    /// One string element "script" per attached file.
-    void Serialize(XmlFile& file, XmlElement* parent, bool instanceOnly) const override;
-    /// The host's files and the attached ones, with attach and detach buttons.
-    void AddToTweakBar(TweakBar& bar, bool instanceOnly) override;
+    /// One string element "script" per attached file. Reading detaches all, then attaches the
+    /// "value" of every child element in document order; a clone attaches the same files afresh,
+    /// so their main chunks run again. The panel lists the host's files and the attached ones,
+    /// with attach and detach buttons.
+    const ComponentFields* Fields() const override;
 
     /// Attaches a file (name with ".lua") unless one of that name is attached already.
     void AttachScript(const std::string& fileName);
@@ -48,8 +45,10 @@ public:
     ScriptState* GetState(const std::string& name) const;
     /// The attached files, in attachment order.
     const std::vector<AttachedScript>& Attached() const { return m_attached; }
+    /// The attached files' names, in attachment order.
+    std::vector<std::string> AttachedNames() const;
 
-private:
+  private:
     int m_selectedFile = 0;
     int m_selectedAttached = 0;
     std::vector<AttachedScript> m_attached;

@@ -2,14 +2,13 @@
 
 #include "core/EngineGlobals.h"
 #include "core/SwapRemove.h"
+#include "core/VirtualKey.h"
 #include "objects/GameObject.h"
 #include "objects/PlayerControl.h"
 #include "objects/Property.h"
 
 namespace
 {
-constexpr int kKeyF1 = 112;
-constexpr int kKeyF11 = 122;
 constexpr const char* kElementNames[4] = {"fire", "water", "wind", "earth"};
 
 int LastDisplayTrack()
@@ -45,9 +44,9 @@ void Logic::Init()
 
 void Logic::Update()
 {
-    if (s_links.isKeyTriggered && s_links.isKeyTriggered(kKeyF1))
+    if (s_links.isKeyTriggered && s_links.isKeyTriggered(VirtualKey::kF1))
         m_debugDraw = !m_debugDraw;
-    if (s_links.isKeyTriggered && s_links.isKeyTriggered(kKeyF11) && s_links.toggleFullscreen)
+    if (s_links.isKeyTriggered && s_links.isKeyTriggered(VirtualKey::kF11) && s_links.toggleFullscreen)
         s_links.toggleFullscreen();
 
     UpdateEach(m_grounds);

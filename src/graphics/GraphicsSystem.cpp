@@ -358,10 +358,10 @@ void GraphicsSystem::DrawView(const Camera& camera)
         pass->DrawEarly(m_meshRenderers);
     // Blended onto the ground once everything solid is drawn; the balls hide what lies beneath them.
     m_shadowPass->Draw();
-    // The particle renderer draws here, between the two halves of the passes.
+    // Particles are to be drawn here, between the two halves of the passes; none exist yet.
     for (const std::unique_ptr<RenderPass>& pass : m_passes)
         pass->DrawLate(m_lateRenderers);
-    // The text system draws the labels of this view here.
+    // Labels of this view belong here once the text system draws; today nothing is drawn.
 }
 
 void GraphicsSystem::DrawOverlay()
@@ -369,7 +369,8 @@ void GraphicsSystem::DrawOverlay()
     SetViewportRect(0.0f, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height));
     ApplyView(m_activeCamera ? *m_activeCamera : *m_defaultCamera);
     m_hudPass->Draw(m_hudLayers[kHudForeground], "hud_cam");
-    // The text system draws the queued screen texts here, between the two HUD layers.
+    // Queued screen texts belong here, between the two HUD layers, once the text system draws;
+    // today they are dropped at the end of the frame.
     m_hudPass->Draw(m_hudLayers[kHudTop], "hud_cam");
 }
 

@@ -38,6 +38,7 @@ struct RecipeLayer
     int bandAxis = 1;      ///< 0: u, 1: v
     float bandFrom = 0.0f; ///< the layer paints from here...
     float bandTo = 1.0f;   ///< ...to just before here
+    bool seeded = false;   ///< the pattern has its own seed, not the recipe's
 
     /// The colour at (u, v) after this layer is painted over `under`.
     Rgba Apply(const Rgba& under, float u, float v) const;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -131,55 +132,77 @@ bool ReadPart(LineReader& in, Pattern& p, const std::map<std::string, Pattern::P
     return true;
 }
 
-// The pattern word and its own numbers.
-bool ReadPattern(LineReader& in, const std::string& kind, Pattern& p)
+// Two counts, how often a shape repeats along u and along v.
+bool ReadCounts(LineReader& in, Pattern& p)
+{
+    int along = 1, down = 1;
+    if (!in.Count(along, "count along u") || !in.Count(down, "count along v"))
+        return false;
+    p.x = static_cast<float>(along);
+    p.y = static_cast<float>(down);
+    return true;
+}
+
+bool ReadRadial(LineReader& in, Pattern& p)
+{
+    return in.Number(p.x, "centre u") && in.Number(p.y, "centre v") && in.Number(p.extra, "radius") &&
+           (p.extra > 0.0f || in.Fail("the radius must be above 0"));
+}
+
+bool ReadPlanks(LineReader& in, Pattern& p)
+{
+    int count = 1;
+    if (!in.Count(count, "count"))
+        return false;
+    p.x = static_cast<float>(count);
+    return ReadPart(
+        in, p,
+        {{"tint", Pattern::Part::Tint}, {"gaps", Pattern::Part::Gaps}, {"nails", Pattern::Part::Nails}});
+}
+
+using PatternReader = bool (*)(LineReader&, Pattern&);
+
+// Each pattern's kind and the reader of the numbers that follow its word.
+const std::map<std::string, std::pair<Pattern::Kind, PatternReader>>& PatternReaders()
 {
     using K = Pattern::Kind;
     using P = Pattern::Part;
-    int a = 1, b = 1;
-    if (kind == "fill" || kind == "gradient")
-        p.kind = kind == "fill" ? K::Fill : K::Gradient;
-    else if (kind == "radial")
-    {
-        p.kind = K::Radial;
-        if (!in.Number(p.x, "centre u") || !in.Number(p.y, "centre v") || !in.Number(p.extra, "radius"))
-            return false;
-        if (p.extra <= 0.0f)
-            return in.Fail("the radius must be above 0");
-    }
-    else if (kind == "checker" || kind == "noise" || kind == "cells" || kind == "bricks")
-    {
-        p.kind = kind == "checker" ? K::Checker
-                 : kind == "noise" ? K::Noise
-                 : kind == "cells" ? K::Cells
-                                   : K::Bricks;
-        if (!in.Count(a, "count along u") || !in.Count(b, "count along v"))
-            return false;
-        p.x = static_cast<float>(a);
-        p.y = static_cast<float>(b);
-        if (kind == "noise")
-            return in.Count(p.octaves, "octaves", 8);
-        if (kind == "cells")
-            return ReadPart(in, p, {{"nearest", P::Nearest}, {"edges", P::Edges}});
-        if (kind == "bricks")
-            return in.Number(p.extra, "shift") && ReadPart(in, p, {{"tint", P::Tint}, {"mortar", P::Mortar}});
-    }
-    else if (kind == "stripes")
-    {
-        p.kind = K::Stripes;
-        return in.Number(p.x, "stripes along u") && in.Number(p.y, "stripes along v");
-    }
-    else if (kind == "planks")
-    {
-        p.kind = K::Planks;
-        if (!in.Count(a, "count"))
-            return false;
-        p.x = static_cast<float>(a);
-        return ReadPart(in, p, {{"tint", P::Tint}, {"gaps", P::Gaps}, {"nails", P::Nails}});
-    }
-    else
+    static const std::map<std::string, std::pair<K, PatternReader>> readers = {
+        {"fill", {K::Fill, [](LineReader&, Pattern&) { return true; }}},
+        {"gradient", {K::Gradient, [](LineReader&, Pattern&) { return true; }}},
+        {"radial", {K::Radial, ReadRadial}},
+        {"checker", {K::Checker, ReadCounts}},
+        {"noise",
+         {K::Noise,
+          [](LineReader& in, Pattern& p) { return ReadCounts(in, p) && in.Count(p.octaves, "octaves", 8); }}},
+        {"cells",
+         {K::Cells,
+          [](LineReader& in, Pattern& p) {
+              return ReadCounts(in, p) && ReadPart(in, p, {{"nearest", P::Nearest}, {"edges", P::Edges}});
+          }}},
+        {"bricks",
+         {K::Bricks,
+          [](LineReader& in, Pattern& p)
+          {
+              return ReadCounts(in, p) && in.Number(p.extra, "shift") &&
+                     ReadPart(in, p, {{"tint", P::Tint}, {"mortar", P::Mortar}});
+          }}},
+        {"stripes",
+         {K::Stripes, [](LineReader& in, Pattern& p)
+          { return in.Number(p.x, "stripes along u") && in.Number(p.y, "stripes along v"); }}},
+        {"planks", {K::Planks, ReadPlanks}},
+    };
+    return readers;
+}
+
+// The pattern word and its own numbers.
+bool ReadPattern(LineReader& in, const std::string& kind, Pattern& p)
+{
+    const auto reader = PatternReaders().find(kind);
+    if (reader == PatternReaders().end())
         return in.Fail("'" + kind + "' is no setting or pattern");
-    return true;
+    p.kind = reader->second.first;
+    return reader->second.second(in, p);
 }
 
 bool ReadRamp(LineReader& in, RecipeLayer& layer)
@@ -192,7 +215,8 @@ bool ReadRamp(LineReader& in, RecipeLayer& layer)
         RecipeLayer::Stop stop;
         char* end = nullptr;
         stop.at = std::strtof(word.c_str(), &end);
-        if (end != word.c_str() + colon || !in.Colour(stop.colour, word.substr(colon + 1)))
+        if (end != word.c_str() + colon || !std::isfinite(stop.at) ||
+            !in.Colour(stop.colour, word.substr(colon + 1)))
             return in.Fail("'" + word + "' is no ramp stop (POSITION:COLOUR)");
         if (!layer.ramp.empty() && !(stop.at > layer.ramp.back().at))
             return in.Fail("ramp positions must rise");
@@ -226,51 +250,61 @@ bool ReadWarp(LineReader& in, Pattern& p)
            in.Number(p.warpAmountY, "warp along v");
 }
 
-bool ReadOption(LineReader& in, const std::string& key, RecipeLayer& layer, bool& seeded)
+bool ReadFlatColour(LineReader& in, RecipeLayer& layer)
 {
-    Pattern& p = layer.pattern;
-    if (key == "colour" || key == "color")
-    {
-        std::string word;
-        layer.ramp.assign(1, {});
-        return in.Word(word, "colour") && in.Colour(layer.ramp[0].colour, word);
-    }
-    if (key == "ramp")
-        return ReadRamp(in, layer);
-    if (key == "levels" || key == "mask" || key == "fade_in" || key == "fade_out")
-        return in.Range(key == "levels"    ? layer.levels
-                        : key == "mask"    ? layer.mask
-                        : key == "fade_in" ? layer.fadeIn
-                                           : layer.fadeOut,
-                        key.c_str());
-    if (key == "power")
-        return (layer.hasPower = in.Number(layer.power, "power")) &&
-               (layer.power > 0 || in.Fail("power must be above 0"));
-    if (key == "amount")
-        return (layer.hasAmount = in.Number(layer.amount, "amount"));
-    if (key == "invert")
-        return (layer.invert = true);
-    if (key == "band")
-        return ReadBand(in, layer);
-    if (key == "warp")
-        return ReadWarp(in, p);
-    if (key == "seed")
-    {
-        int seed = 1;
-        seeded = in.Count(seed, "seed", 1 << 24);
-        p.seed = static_cast<uint32_t>(seed);
-        return seeded;
-    }
-    if (key == "seam" || key == "joint" || key == "mortar")
-    {
-        float* range = key == "seam" ? p.seam : key == "joint" ? p.joint : p.mortar;
-        return in.Number(range[0], key.c_str()) && in.Number(range[1], key.c_str()) &&
-               (range[0] != range[1] || in.Fail(key + " needs two different numbers"));
-    }
-    return in.Fail("'" + key + "' is no layer option");
+    std::string word;
+    layer.ramp.assign(1, {});
+    return in.Word(word, "colour") && in.Colour(layer.ramp[0].colour, word);
 }
 
-bool ReadLayer(LineReader& in, const std::string& kind, RecipeLayer& layer, bool& seeded)
+bool ReadPositive(LineReader& in, float& out, bool& given, const char* what)
+{
+    given = in.Number(out, what);
+    return given && (out > 0.0f || in.Fail(std::string(what) + " must be above 0"));
+}
+
+bool ReadWidths(LineReader& in, float (&range)[2], const char* what)
+{
+    return in.Number(range[0], what) && in.Number(range[1], what) &&
+           (range[0] != range[1] || in.Fail(std::string(what) + " needs two different numbers"));
+}
+
+bool ReadLayerSeed(LineReader& in, RecipeLayer& layer)
+{
+    int seed = 1;
+    if (!in.Count(seed, "seed", 1 << 24))
+        return false;
+    layer.pattern.seed = static_cast<uint32_t>(seed);
+    layer.seeded = true;
+    return true;
+}
+
+using OptionReader = std::function<bool(LineReader&, RecipeLayer&)>;
+
+const std::map<std::string, OptionReader>& OptionReaders()
+{
+    using L = RecipeLayer;
+    static const std::map<std::string, OptionReader> readers = {
+        {"colour", ReadFlatColour},
+        {"ramp", ReadRamp},
+        {"levels", [](LineReader& in, L& l) { return in.Range(l.levels, "levels"); }},
+        {"mask", [](LineReader& in, L& l) { return in.Range(l.mask, "mask"); }},
+        {"fade_in", [](LineReader& in, L& l) { return in.Range(l.fadeIn, "fade_in"); }},
+        {"fade_out", [](LineReader& in, L& l) { return in.Range(l.fadeOut, "fade_out"); }},
+        {"power", [](LineReader& in, L& l) { return ReadPositive(in, l.power, l.hasPower, "power"); }},
+        {"amount", [](LineReader& in, L& l) { return l.hasAmount = in.Number(l.amount, "amount"); }},
+        {"invert", [](LineReader&, L& l) { return l.invert = true; }},
+        {"band", ReadBand},
+        {"warp", [](LineReader& in, L& l) { return ReadWarp(in, l.pattern); }},
+        {"seed", ReadLayerSeed},
+        {"seam", [](LineReader& in, L& l) { return ReadWidths(in, l.pattern.seam, "seam"); }},
+        {"joint", [](LineReader& in, L& l) { return ReadWidths(in, l.pattern.joint, "joint"); }},
+        {"mortar", [](LineReader& in, L& l) { return ReadWidths(in, l.pattern.mortar, "mortar"); }},
+    };
+    return readers;
+}
+
+bool ReadLayer(LineReader& in, const std::string& kind, RecipeLayer& layer)
 {
     if (!ReadPattern(in, kind, layer.pattern))
         return false;
@@ -279,9 +313,14 @@ bool ReadLayer(LineReader& in, const std::string& kind, RecipeLayer& layer, bool
     {
         std::string key;
         in.Word(key, "option");
-        if (!given.insert(key == "color" ? "colour" : key).second)
+        if (key == "color")
+            key = "colour";
+        const auto reader = OptionReaders().find(key);
+        if (reader == OptionReaders().end())
+            return in.Fail("'" + key + "' is no layer option");
+        if (!given.insert(key).second)
             return in.Fail("'" + key + "' is given twice");
-        if (!ReadOption(in, key, layer, seeded))
+        if (!reader->second(in, layer))
             return false;
     }
     if (given.count("colour") && given.count("ramp"))
@@ -326,9 +365,12 @@ bool ReadSetting(LineReader& in, const std::string& key, TextureRecipe& recipe, 
         return read;
     }
     if (key == "channels")
-        return in.Word(word, "rgb or rgba") &&
-               (word == "rgb" || word == "rgba" || in.Fail("channels are rgb or rgba")) &&
-               ((recipe.withAlpha = word == "rgba"), true);
+    {
+        if (!in.Word(word, "rgb or rgba") || (word != "rgb" && word != "rgba"))
+            return in.Fail("channels are rgb or rgba");
+        recipe.withAlpha = word == "rgba";
+        return true;
+    }
     if (key == "base")
         return in.Word(word, "colour") && in.Colour(recipe.base, word);
     if (key == "normalmap")
@@ -344,7 +386,6 @@ std::optional<TextureRecipe> ParseRecipe(const std::string& text, const std::str
 {
     TextureRecipe recipe;
     recipe.fileName = std::filesystem::path(path).stem().string() + ".png";
-    std::vector<bool> seeded;
     const size_t errorsBefore = errors.size();
     std::istringstream lines(text);
     std::string line;
@@ -354,14 +395,13 @@ std::optional<TextureRecipe> ParseRecipe(const std::string& text, const std::str
         std::string key;
         if (in.AtEnd() || !in.Word(key, "setting"))
             continue;
-        bool known = false, seed = false;
+        bool known = false;
         bool read = ReadSetting(in, key, recipe, known);
         if (!known)
         {
             RecipeLayer layer;
-            read = ReadLayer(in, key, layer, seed);
+            read = ReadLayer(in, key, layer);
             recipe.layers.push_back(layer);
-            seeded.push_back(seed);
         }
         if (read && !in.AtEnd())
             read = in.Fail("'" + in.Peek() + "' is one word too many");
@@ -370,9 +410,9 @@ std::optional<TextureRecipe> ParseRecipe(const std::string& text, const std::str
     }
     if (errors.size() > errorsBefore)
         return std::nullopt;
-    for (size_t i = 0; i < recipe.layers.size(); ++i)
-        if (!seeded[i])
-            recipe.layers[i].pattern.seed = recipe.seed;
+    for (RecipeLayer& layer : recipe.layers)
+        if (!layer.seeded)
+            layer.pattern.seed = recipe.seed;
     return recipe;
 }
 

@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,29 +78,53 @@ std::optional<std::vector<TextureRecipe>> LoadRecipeFolder(const std::string& fo
     return recipes;
 }
 
-int PaintByName(const std::string& what, const std::string& recipeFolder, const std::string* outFolder)
+// One texture the tool knows: painted by code or by a recipe file.
+struct Entry
+{
+    std::string fileName;
+    std::string source; ///< the recipe file; empty for code
+    bool withAlpha = false;
+    std::function<Canvas()> paint;
+};
+
+std::optional<std::vector<Entry>> Catalogue(const std::string& recipeFolder)
 {
     const std::optional<std::vector<TextureRecipe>> recipes = LoadRecipeFolder(recipeFolder);
     if (!recipes)
+        return std::nullopt;
+    std::vector<Entry> entries;
+    for (const Recipe& recipe : AllRecipes())
+        entries.push_back({recipe.fileName, "", recipe.withAlpha, recipe.paint});
+    for (const TextureRecipe& recipe : *recipes)
+        entries.push_back(
+            {recipe.fileName,
+             (fs::path(recipeFolder) / fs::path(recipe.fileName).replace_extension(".recipe")).string(),
+             recipe.withAlpha, [recipe] { return recipe.Paint(); }});
+    return entries;
+}
+
+int List(const std::string& recipeFolder)
+{
+    const std::optional<std::vector<Entry>> entries = Catalogue(recipeFolder);
+    if (!entries)
+        return 1;
+    for (const Entry& entry : *entries)
+        std::printf("%s%s%s\n", entry.fileName.c_str(), entry.source.empty() ? "" : " from ",
+                    entry.source.c_str());
+    return 0;
+}
+
+int PaintByName(const std::string& what, const std::string& recipeFolder, const std::string& outFolder)
+{
+    const std::optional<std::vector<Entry>> entries = Catalogue(recipeFolder);
+    if (!entries)
         return 1;
     bool found = false, ok = true;
-    for (const Recipe& recipe : AllRecipes())
-        if (what == "all" || what == recipe.fileName)
+    for (const Entry& entry : *entries)
+        if (what == "all" || what == entry.fileName)
         {
             found = true;
-            ok = (outFolder ? Write(recipe.fileName, recipe.paint(), recipe.withAlpha, *outFolder)
-                            : std::printf("%s\n", recipe.fileName.c_str()) > 0) &&
-                 ok;
-        }
-    for (const TextureRecipe& recipe : *recipes)
-        if (what == "all" || what == recipe.fileName)
-        {
-            found = true;
-            ok = (outFolder
-                      ? Write(recipe.fileName, recipe.Paint(), recipe.withAlpha, *outFolder)
-                      : std::printf("%s (%s/%s)\n", recipe.fileName.c_str(), recipeFolder.c_str(),
-                                    fs::path(recipe.fileName).replace_extension(".recipe").c_str()) > 0) &&
-                 ok;
+            ok = Write(entry.fileName, entry.paint(), entry.withAlpha, outFolder) && ok;
         }
     if (!found)
         std::fprintf(stderr, "vantora-texturetool: no texture called '%s' (try 'list')\n", what.c_str());
@@ -158,12 +184,12 @@ int main(int argc, char** argv)
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.size() == 1 && args[0] == "list")
-        return PaintByName("all", recipeFolder, nullptr);
+        return List(recipeFolder);
     if (args.size() == 3 && args[0] == "recipe")
         return PaintRecipeFile(args[1], args[2]);
     if ((args.size() == 3 || args.size() == 5) && args[0] == "import")
         return Import(args[1], args[2], {args.begin() + 3, args.end()});
     if (args.size() == 2)
-        return PaintByName(args[0], recipeFolder, &args[1]);
+        return PaintByName(args[0], recipeFolder, args[1]);
     return Usage();
 }

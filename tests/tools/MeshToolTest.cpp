@@ -1,4 +1,5 @@
 // The mesh tool: primitives, winding, tangent frames and the Wavefront OBJ importer.
+#include "ProgramRun.h"
 #include "meshtool/ObjImporter.h"
 #include "meshtool/Primitives.h"
 
@@ -270,4 +271,28 @@ TEST(MeshTool, TrianglesWithoutAreaAreDroppedAtEveryScaleAndThinOnesKept)
             const std::optional<Vector4> sliver = FaceNormal(at(0, 0, 0), at(1, 0, 0), at(0.5f, thin, 0));
             EXPECT_NEAR(sliver.value_or(Vector4{}).z, 1.0f, 1e-6f);
         }
+}
+
+TEST(MeshToolProgram, InfoPrintsTheBoundingBoxAndCounts)
+{
+    TempFolder folder;
+    MeshBuilder mesh;
+    auto corner = [](float x, float y, float z)
+    {
+        MeshCorner c;
+        c.position = {x, y, z, 1};
+        c.normal = {0, 1, 0, 0};
+        return c;
+    };
+    mesh.AddTriangle(corner(-1, 0, 2), corner(3, 0, 2), corner(-1, 0.5f, 7));
+    ASSERT_TRUE(mesh.Write((folder.Path() / "wedge.tbm").string()));
+    folder.Write("empty.tbm", std::string(16, '\0'));
+    std::string output;
+    const std::string info = std::string(VANTORA_MESHTOOL_PATH) + " info ";
+    ASSERT_EQ(RunProgram(info + Quoted((folder.Path() / "wedge.tbm").string()), &output), 0) << output;
+    EXPECT_NE(output.find("3 vertices (1 triangles)"), std::string::npos) << output;
+    EXPECT_NE(output.find("min (-1, 0, 2)  max (3, 0.5, 7)  size 4 x 0.5 x 5"), std::string::npos) << output;
+    ASSERT_EQ(RunProgram(info + Quoted((folder.Path() / "empty.tbm").string()), &output), 0) << output;
+    EXPECT_NE(output.find("no vertices"), std::string::npos) << output;
+    EXPECT_EQ(RunProgram(info + Quoted((folder.Path() / "missing.tbm").string()), &output), 1);
 }

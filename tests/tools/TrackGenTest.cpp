@@ -1,3 +1,4 @@
+#include "ProgramRun.h"
 #include "objects/XmlFile.h"
 #include "support/TestSupport.h"
 #include "trackgen/TrackDescription.h"
@@ -5,6 +6,7 @@
 #include "trackgen/TrackSceneWriter.h"
 
 #include <cmath>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace
@@ -42,6 +44,50 @@ TEST(TrackDescription, ReportsBadLinesAndKeepsTheRest)
     EXPECT_EQ(d.points.size(), 1u);
 }
 
+TEST(TrackDescription, AValueTooManyIsAnError)
+{
+    std::vector<std::string> errors;
+    ParseTrackDescription("point 0 0\npoint 0 9\npoint 9 9 0 18 -6 2\nname water track\n", errors);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_NE(errors[0].find("line 3"), std::string::npos);
+    EXPECT_NE(errors[1].find("line 4"), std::string::npos);
+}
+
+namespace
+{
+// Runs vantora-trackgen on `description` into res/scene/square.xml of `folder`.
+int GenerateTrack(const TempFolder& folder, const std::string& description, std::string* output)
+{
+    folder.Write("square.track", description);
+    std::filesystem::create_directories(folder.Path() / "res" / "scene");
+    std::filesystem::create_directories(folder.Path() / "res" / "models");
+    return RunProgram(std::string(VANTORA_TRACKGEN_PATH) + " " +
+                          Quoted((folder.Path() / "square.track").string()) + " " +
+                          Quoted((folder.Path() / "res" / "scene" / "square.xml").string()),
+                      output);
+}
+} // namespace
+
+TEST(TrackGenProgram, WritesTheSceneAndMeshesOfAGoodDescription)
+{
+    TempFolder folder;
+    std::string output;
+    ASSERT_EQ(GenerateTrack(folder, kSquare, &output), 0) << output;
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "res" / "scene" / "square.xml"));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path() / "res" / "models" / "square_ground.tbm"));
+}
+
+TEST(TrackGenProgram, ADescriptionWithAnErrorWritesNothingAndFails)
+{
+    TempFolder folder;
+    std::string output;
+    EXPECT_EQ(GenerateTrack(folder, std::string(kSquare) + "gap 300\n", &output), 1);
+    EXPECT_NE(output.find("square.track: line 12: cannot read 'gap 300'"), std::string::npos) << output;
+    EXPECT_NE(output.find("nothing written"), std::string::npos) << output;
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "res" / "scene"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "res" / "models"));
+}
+
 TEST(TrackLayout, GatesAreNumberedInLapOrderWithTheLastOnTheFinishLine)
 {
     const TrackLayout layout = Square();
@@ -53,8 +99,10 @@ TEST(TrackLayout, GatesAreNumberedInLapOrderWithTheLastOnTheFinishLine)
     EXPECT_NEAR(finish.z, 0.0f, 0.5f);
     for (size_t i = 0; i < layout.gates.size(); ++i)
     {
-        const Vector4 toNext = layout.gates[(i + 1) % layout.gates.size()].box.position - layout.gates[i].box.position;
-        EXPECT_GT(layout.gates[i].facing.Dot(toNext), 0.0f) << "gate " << i + 1 << " faces the way the lap runs";
+        const Vector4 toNext =
+            layout.gates[(i + 1) % layout.gates.size()].box.position - layout.gates[i].box.position;
+        EXPECT_GT(layout.gates[i].facing.Dot(toNext), 0.0f)
+            << "gate " << i + 1 << " faces the way the lap runs";
     }
 }
 

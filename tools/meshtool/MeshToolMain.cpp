@@ -7,8 +7,10 @@
 
 #include "graphics/TbmFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -64,6 +66,43 @@ int ConvertObj(const std::string& input, const std::string& output, float scale)
     return 0;
 }
 
+struct Bounds
+{
+    float min[3] = {0, 0, 0};
+    float max[3] = {0, 0, 0};
+};
+
+// Every layout starts its vertex with the position's x, y, z as floats.
+Bounds PositionBounds(const TbmMesh& mesh)
+{
+    Bounds bounds;
+    for (uint32_t i = 0; i < mesh.vertexCount; ++i)
+    {
+        float position[3];
+        std::memcpy(position, mesh.vertices.data() + static_cast<size_t>(i) * mesh.stride, sizeof position);
+        for (int axis = 0; axis < 3; ++axis)
+        {
+            bounds.min[axis] = i == 0 ? position[axis] : std::min(bounds.min[axis], position[axis]);
+            bounds.max[axis] = i == 0 ? position[axis] : std::max(bounds.max[axis], position[axis]);
+        }
+    }
+    return bounds;
+}
+
+void PrintBounds(const TbmMesh& mesh)
+{
+    if (mesh.vertexCount == 0)
+    {
+        std::printf("  no vertices, no bounding box\n");
+        return;
+    }
+    const Bounds b = PositionBounds(mesh);
+    auto d = [](float value) { return static_cast<double>(value); };
+    std::printf("  min (%g, %g, %g)  max (%g, %g, %g)  size %g x %g x %g\n", d(b.min[0]), d(b.min[1]),
+                d(b.min[2]), d(b.max[0]), d(b.max[1]), d(b.max[2]), d(b.max[0] - b.min[0]),
+                d(b.max[1] - b.min[1]), d(b.max[2] - b.min[2]));
+}
+
 int Info(const std::string& path)
 {
     std::vector<unsigned char> bytes;
@@ -79,6 +118,7 @@ int Info(const std::string& path)
     std::printf("%s: vertex type %u, %u vertices (%u triangles), stride %u, %zu trailing bytes\n",
                 path.c_str(), mesh->vertexType, mesh->vertexCount, mesh->vertexCount / 3, mesh->stride,
                 bytes.size() - kTbmHeaderSize - mesh->vertices.size());
+    PrintBounds(*mesh);
     return 0;
 }
 } // namespace

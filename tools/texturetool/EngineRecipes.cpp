@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+// An outlined shape with a smoothed edge is drawn, not layered, so the icon stays code.
 namespace
 {
 constexpr float kPi = 3.14159265f;
@@ -20,50 +21,6 @@ bool InsideDrop(float x, float y)
     return std::fabs(x) <= sideX * (y - tipY) / (sideY - tipY);
 }
 } // namespace
-
-Canvas PaintDefault()
-{
-    Canvas canvas(128, 128);
-    canvas.Fill(
-        [](float u, float v)
-        {
-            const bool dark = (static_cast<int>(u * 4) + static_cast<int>(v * 4)) % 2 == 1;
-            const float grey = dark ? 0.74f : 0.84f;
-            return Rgba{grey, grey, grey * 1.02f, 1.0f};
-        });
-    return canvas;
-}
-
-Canvas PaintFlatNormal()
-{
-    Canvas canvas(16, 16);
-    canvas.Fill([](float, float) { return Rgba{0.5f, 0.5f, 1.0f, 1.0f}; });
-    return canvas;
-}
-
-Canvas PaintFlatSpecular()
-{
-    Canvas canvas(16, 16);
-    canvas.Fill([](float, float) { return Rgba{0.35f, 0.35f, 0.35f, 1.0f}; });
-    return canvas;
-}
-
-Canvas PaintFire()
-{
-    const Noise noise(11);
-    Canvas canvas(256, 256);
-    canvas.Fill(
-        [&](float u, float v)
-        {
-            const float warp = noise.Fbm(u * 4, v * 4, 4, 4, 3);
-            const float heat = noise.Fbm(u * 6 + warp * 2, v * 6 - warp * 2, 6, 6, 5);
-            const float t = SmoothStep(0.25f, 0.8f, heat);
-            const Rgba ember{0.35f, 0.03f, 0.01f, 1}, flame{1.0f, 0.42f, 0.04f, 1},
-                core{1.0f, 0.9f, 0.45f, 1};
-            return t < 0.6f ? Mix(ember, flame, t / 0.6f) : Mix(flame, core, (t - 0.6f) / 0.4f);
-        });
-    return canvas;
-}
 
 Canvas PaintWaterIcon()
 {
@@ -97,21 +54,6 @@ Canvas PaintWaterIcon()
                 return Rgba{0, 0, 0, 0};
             // Colour is averaged over the covered samples only, so the edge does not darken.
             return Rgba{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / (kSamples * kSamples)};
-        });
-    return canvas;
-}
-
-Canvas PaintBallShadow()
-{
-    // A soft round blob: solid where the ball covers it, fading over the outer half to nothing at
-    // the edge, so that no mip level brings in the wrapped neighbour.
-    Canvas canvas(64, 64);
-    canvas.Fill(
-        [](float u, float v)
-        {
-            const float x = (u + 0.5f / 64.0f) * 2.0f - 1.0f, y = (v + 0.5f / 64.0f) * 2.0f - 1.0f;
-            const float r = std::sqrt(x * x + y * y);
-            return Rgba{0.04f, 0.05f, 0.08f, 1.0f - SmoothStep(0.5f, 0.97f, r)};
         });
     return canvas;
 }

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-/// One texture the game ships: its file name and how it is painted.
+/// A texture painted by code, for the few whose shapes recipe files cannot describe; every other
+/// texture is a file in tools/texturetool/recipes/.
 struct Recipe
 {
     std::string fileName;
@@ -14,30 +15,12 @@ struct Recipe
     Canvas (*paint)();
 };
 
-/// Every generated texture, by file name.
+/// Every texture painted by code, by file name.
 const std::vector<Recipe>& AllRecipes();
 
-// Textures of the engine and the menus (EngineRecipes.cpp).
-Canvas PaintDefault();
-Canvas PaintFlatNormal();
-Canvas PaintFlatSpecular();
-Canvas PaintFire();
+/// The water element's icon: an outlined drop with a highlight (EngineRecipes.cpp).
 Canvas PaintWaterIcon();
-Canvas PaintBallShadow();
 
-// The four racers' balls (BallRecipes.cpp): wrapped round a sphere, u round the equator.
+/// The fire racer's ball: crust plates with lava in the cracks, glowing brighter where the crust
+/// is lighter (BallRecipes.cpp).
 Canvas PaintFireBall();
-Canvas PaintFireBallNormal();
-Canvas PaintWaterBall();
-Canvas PaintWaterBallNormal();
-Canvas PaintWindBall();
-Canvas PaintWindBallNormal();
-Canvas PaintWindBallSpecular();
-Canvas PaintEarthBall();
-Canvas PaintEarthBallNormal();
-Canvas PaintEarthBallSpecular();
-
-// The harbour track (TrackRecipes.cpp).
-Canvas PaintBoards();
-Canvas PaintQuayWall();
-Canvas PaintHarbourSky();

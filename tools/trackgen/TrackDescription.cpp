@@ -9,10 +9,10 @@ namespace
 {
 using Reader = std::function<bool(TrackDescription&, std::istringstream&)>;
 
-template <typename T>
-Reader ReadOne(T TrackDescription::*field)
+template <typename T> Reader ReadOne(T TrackDescription::*field)
 {
-    return [field](TrackDescription& d, std::istringstream& in) {
+    return [field](TrackDescription& d, std::istringstream& in)
+    {
         T value{};
         if (!(in >> value))
             return false;
@@ -76,10 +76,18 @@ const std::map<std::string, Reader>& Readers()
     return readers;
 }
 
+// A value too many is as much a mistake as one too few: "point 0 90 0 18 -6 2" means something.
+bool HasLeftOver(std::istringstream& in)
+{
+    in.clear();
+    std::string rest;
+    return static_cast<bool>(in >> rest);
+}
+
 bool IsSane(const TrackDescription& d)
 {
-    return d.width > 0 && d.pieceLength > 0.5f && d.thickness > 0 && d.nodeSpacing > 0.5f && d.gateCount >= 2 &&
-           d.cpNodeEvery >= 1 && std::isfinite(d.width + d.pieceLength + d.nodeSpacing);
+    return d.width > 0 && d.pieceLength > 0.5f && d.thickness > 0 && d.nodeSpacing > 0.5f &&
+           d.gateCount >= 2 && d.cpNodeEvery >= 1 && std::isfinite(d.width + d.pieceLength + d.nodeSpacing);
 }
 } // namespace
 
@@ -96,7 +104,7 @@ TrackDescription ParseTrackDescription(const std::string& text, std::vector<std:
         if (!(in >> key))
             continue;
         auto reader = Readers().find(key);
-        if (reader == Readers().end() || !reader->second(description, in))
+        if (reader == Readers().end() || !reader->second(description, in) || HasLeftOver(in))
             errors.push_back("line " + std::to_string(number) + ": cannot read '" + line + "'");
     }
     if (!IsSane(description))

@@ -30,8 +30,14 @@ int main(int argc, char** argv)
     const TrackDescription description = ParseTrackDescription(text.str(), errors);
     for (const std::string& error : errors)
         std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
-    if (description.points.size() < 3)
+    // A track built from what could be read would quietly lack the misspelt gap or point, and
+    // would overwrite a good scene and its meshes: a description with any error writes nothing.
+    if (!errors.empty())
+    {
+        std::fprintf(stderr, "vantora-trackgen: %zu error%s in '%s', nothing written\n", errors.size(),
+                     errors.size() == 1 ? "" : "s", argv[1]);
         return 1;
+    }
 
     const TrackLayout layout = BuildTrackLayout(description);
     TrackArchetypes archetypes;

@@ -8,7 +8,7 @@ packages=(
     libtinyxml2-dev liblua5.1-0-dev libimgui-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libgl1-mesa-dri libegl-mesa0 xvfb xauth
-    python3
+    clang-format python3
 )
 
 missing=()

@@ -18,8 +18,8 @@ class ComponentReference
     /// A component to document: its field description and an XML example of it.
     struct Entry
     {
-        const FieldDescription* fields = nullptr;
-        std::string example;
+        const FieldDescription* fields = nullptr; ///< its fields; the element name heads the section
+        std::string example;                      ///< XML shown under its table, one element per line
     };
 
     explicit ComponentReference(FieldMeanings meanings) : m_meanings(std::move(meanings)) {}

@@ -42,6 +42,7 @@ struct FieldInfo
     std::string typeName;    ///< the value's type ("float", "Quaternion", "ObjectTag name" ...)
     std::string defaultText; ///< the value of a new instance, as text
     std::string label;       ///< the debug panel's label; empty when not on the panel
+    std::string container;   ///< the element that holds a list's items (`FieldRead::ChildrenOf`)
     FieldRead read = FieldRead::ByName;
     FieldScope written = FieldScope::Always;
     FieldScope shown = FieldScope::Always;

@@ -31,6 +31,7 @@ template <typename T, typename V> class ListBuilder : public FieldKnobs<T, ListB
     ListBuilder& Container(std::string name)
     {
         this->m_entry.info.read = FieldRead::ChildrenOf;
+        this->m_entry.info.container = name;
         m_container = std::move(name);
         return Rebuild();
     }

@@ -1,13 +1,14 @@
 // The content checker against a tree with a mistake of every kind planted, against small trees
 // built for one rule each, and as a program.
 #include "check/CheckList.h"
-#include "check/ComponentFieldTable.h"
 #include "check/ContentTree.h"
+#include "check/DescribedFields.h"
 #include "check/FieldCheck.h"
 #include "check/LuaGlobals.h"
 #include "check/NameSuggestion.h"
 #include "check/ProblemReport.h"
 #include "check/RaceScene.h"
+#include "objects/FieldList.h"
 #include "support/TestSupport.h"
 
 #include <cmath>
@@ -26,7 +27,7 @@ ProblemReport CheckTree(const std::string& root, std::vector<std::string> tracks
         [&]
         {
             const ContentTree tree(root, std::move(tracks));
-            RunChecks(tree, ComponentFieldTable(), report);
+            RunChecks(tree, DescribedFields(), report);
         });
     return report;
 }
@@ -289,11 +290,78 @@ TEST(ContentCheck, FieldNamesComeFromAPluggableSource)
         [&]
         {
             const ContentTree tree(root.Path().string(), {"none"});
-            FieldCheck(ComponentFieldTable()).Run(tree, table);
+            FieldCheck(DescribedFields()).Run(tree, table);
         });
     EXPECT_EQ(CountFindings(table, Severity::Problem, "box.xml", 4, "Transform has no field 'postion'"), 1);
     EXPECT_EQ(CountFindings(table, Severity::Warning, "box.xml", 5, "put the \"name\" attribute first"), 1)
         << All(table);
+}
+
+TEST(ContentCheck, AFieldIsKnownAsSoonAsItsComponentDescribesIt)
+{
+    struct Kart
+    {
+        float grip = 1.0f;
+        float heat = 0.0f;
+        static const FieldList<Kart>& Fields()
+        {
+            static const FieldList<Kart> fields = []
+            {
+                FieldList<Kart> list("Kart");
+                list.Add("grip", &Kart::grip);
+                list.Add("heat", &Kart::heat).NotInFiles();
+                return list;
+            }();
+            return fields;
+        }
+    };
+    EXPECT_EQ(DescribedFields({&Kart::Fields()}).FieldsOf("Kart"), (std::set<std::string>{"grip"}))
+        << "state that only Clone or the panel knows is no field of a file";
+}
+
+TEST(ContentCheck, TheGamesComponentsNameTheirFieldsAsTheirWriterWritesThem)
+{
+    const DescribedFields fields;
+    using Names = std::set<std::string>;
+    EXPECT_EQ(fields.FieldsOf("Camera"),
+              (Names{"offset", "m_updateCamPos", "followStiffness", "followDamping"}))
+        << "all three camera vectors are written \"offset\"";
+    EXPECT_EQ(fields.FieldsOf("Controller/Mover"), (Names{"springOffset", "springStiffness", "springDamping",
+                                                          "springMass", "springMassForce", "facing"}));
+    EXPECT_EQ(fields.FieldsOf("DecoratorComp"), (Names{"DT_Scale", "DT_Life"}));
+    EXPECT_EQ(fields.FieldsOf("DecoratorComp/DT_Life"), (Names{"lifeMin", "lifeMax"}));
+    EXPECT_TRUE(fields.FieldsOf("Spawner")->contains("SpawnList"));
+    EXPECT_FALSE(fields.FieldsOf("Spawner/SpawnList"))
+        << "every child of the list is an item, whatever its name";
+    EXPECT_FALSE(fields.FieldsOf("Script"));
+    EXPECT_FALSE(fields.FieldsOf("Ground"));
+    EXPECT_EQ(fields.FieldsOf("Spin"), Names{}) << "its angle is not kept in files";
+    EXPECT_FALSE(fields.FieldsOf("RigidBody")->contains("inverseMass"));
+    EXPECT_FALSE(fields.FieldsOf("TextComponent")) << "the engine has no creator for it";
+
+    TempFolder root;
+    root.Write("res/archetype/racer.xml",
+               std::string(kArchetypeHead) + "<A name=\"Racer\"><Components>\n"
+                                             "<Camera><float name=\"followStifness\" value=\"1\"/></Camera>\n"
+                                             "<DecoratorComp><DT_Life value=\"1\"/><DT_Size value=\"0\"/>"
+                                             "</DecoratorComp>\n"
+                                             "</Components></A>");
+    ProblemReport report;
+    CaptureStdout(
+        [&]
+        {
+            const ContentTree tree(root.Path().string(), {"none"});
+            FieldCheck(fields).Run(tree, report);
+        });
+    EXPECT_EQ(CountFindings(report, Severity::Problem, "racer.xml", 3,
+                            "Camera has no field 'followStifness', so it is ignored; did you mean "
+                            "'followStiffness'?"),
+              1)
+        << All(report);
+    EXPECT_EQ(
+        CountFindings(report, Severity::Problem, "racer.xml", 4, "DecoratorComp has no field 'DT_Size'"), 1)
+        << All(report);
+    EXPECT_EQ(report.ProblemCount(), 2) << All(report);
 }
 
 TEST(ContentCheck, GlobalsOfACompiledChunkComeWithTheirLines)

@@ -1,8 +1,8 @@
 // vantora-check [--root DIR] [TRACK...]: lists every problem of a res/ tree, one per line, and
 // exits non-zero when there is any.
 #include "check/CheckList.h"
-#include "check/ComponentFieldTable.h"
 #include "check/ContentTree.h"
+#include "check/DescribedFields.h"
 #include "check/ProblemReport.h"
 
 #include <cstdio>
@@ -67,7 +67,7 @@ int main(int argc, char** argv)
         return kUsageError;
     }
     const ContentTree tree(options.root, options.tracks);
-    ComponentFieldTable fields;
+    const DescribedFields fields;
     ProblemReport report;
     RunChecks(tree, fields, report);
     report.Print(stdout);

@@ -1,10 +1,10 @@
 #include "core/WindowManager.h"
 #include "input/InputScript.h"
 #include "input/InputSystem.h"
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 
 #include <cstdio>
-#include <sys/wait.h>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -28,16 +28,8 @@ struct SimRun
 
 SimRun RunSim(const std::string& args)
 {
-    const std::string command = std::string(VANTORA_SIM_PATH) + " " + args + " 2>&1";
     SimRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        run.output += buffer;
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = RunProgram(std::string(VANTORA_SIM_PATH) + " " + args, &run.output);
     return run;
 }
 

@@ -9,6 +9,7 @@
 #include "check/ProblemReport.h"
 #include "check/RaceScene.h"
 #include "objects/FieldList.h"
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 
 #include <cmath>
@@ -16,7 +17,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <lua.hpp>
-#include <sys/wait.h>
 
 namespace
 {
@@ -59,15 +59,7 @@ bool Mentions(const ProblemReport& report, const std::string& text)
 // Runs the program; its exit status, and what it printed in `output`.
 int RunCheck(const std::string& args, std::string* output = nullptr)
 {
-    FILE* pipe = popen((std::string(VANTORA_CHECK_PATH) + " " + args).c_str(), "r");
-    std::string text;
-    char buffer[4096];
-    for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, read);
-    const int status = pclose(pipe);
-    if (output)
-        *output = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return RunProgram(std::string(VANTORA_CHECK_PATH) + " " + args, output);
 }
 
 const char* const kArchetypeHead = "<?xml version=\"1.0\"?>\n";

@@ -1,5 +1,5 @@
 // The mesh tool: primitives, winding, tangent frames and the Wavefront OBJ importer.
-#include "ProgramRun.h"
+#include "support/ProgramRun.h"
 #include "meshtool/ObjImporter.h"
 #include "meshtool/Primitives.h"
 

@@ -1,6 +1,6 @@
 // The track plot: it draws every generated scene, and draws it the way the game's camera sees
 // the world, not mirrored.
-#include "ProgramRun.h"
+#include "support/ProgramRun.h"
 #include "graphics/ImageFile.h"
 #include "graphics/ViewMatrices.h"
 #include "support/TestSupport.h"

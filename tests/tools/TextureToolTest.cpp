@@ -1,5 +1,5 @@
 // The texture tool: noise that tiles, normal maps from heights, recipe files, and imported pictures.
-#include "ProgramRun.h"
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 #include "texturetool/ImageImport.h"
 #include "texturetool/Noise.h"

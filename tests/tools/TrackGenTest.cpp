@@ -1,4 +1,4 @@
-#include "ProgramRun.h"
+#include "support/ProgramRun.h"
 #include "objects/XmlFile.h"
 #include "support/TestSupport.h"
 #include "trackgen/TrackDescription.h"

@@ -16,7 +16,7 @@ constexpr int kSceneObjects = 10000;
 // components that each read fields from XML.
 class BenchComponent final : public Component
 {
-public:
+  public:
     explicit BenchComponent(ComponentType type = ComponentType::Light) : Component(type) {}
     std::unique_ptr<Component> Clone() const override
     {
@@ -31,20 +31,22 @@ public:
         XmlFile::ReadValue(m_vector, XmlFile::FindChildElement(element, "Vector4", "vector"));
     }
 
-private:
+  private:
     float m_value = 0;
     Vector4 m_vector;
 };
 
-template <ComponentType kType>
-class TypedBenchComponent final : public Component
+template <ComponentType kType> class TypedBenchComponent final : public Component
 {
-public:
+  public:
     TypedBenchComponent() : Component(kType) {}
     std::unique_ptr<Component> Clone() const override { return std::make_unique<TypedBenchComponent>(); }
-    void Deserialize(XmlFile& file, const XmlElement* element) override { m_inner.Deserialize(file, element); }
+    void Deserialize(XmlFile& file, const XmlElement* element) override
+    {
+        m_inner.Deserialize(file, element);
+    }
 
-private:
+  private:
     BenchComponent m_inner;
 };
 
@@ -52,8 +54,8 @@ const char* kVector = "<float value=\"1\"/><float value=\"2\"/><float value=\"3\
 
 std::string ExtraComponent(const char* name)
 {
-    return std::string("<") + name + "><float name=\"value\" value=\"2.5\"/><Vector4 name=\"vector\">" + kVector +
-           "</Vector4></" + name + ">";
+    return std::string("<") + name + "><float name=\"value\" value=\"2.5\"/><Vector4 name=\"vector\">" +
+           kVector + "</Vector4></" + name + ">";
 }
 
 void WriteTree(const std::filesystem::path& root)
@@ -62,21 +64,21 @@ void WriteTree(const std::filesystem::path& root)
     std::filesystem::create_directories(root / "res/scene");
     std::ofstream archetype(root / "res/archetype/benchobject.xml");
     archetype << "<A name=\"BenchObject\"><Components><Transform><Vector4 name=\"position\">" << kVector
-              << "</Vector4><Vector4 name=\"scale\">" << kVector << "</Vector4><Vector4 name=\"rotation\">" << kVector
+              << "</Vector4><Vector4 name=\"scale\">" << kVector << "</Vector4><Vector4 name=\"rotation\">"
+              << kVector
               << "</Vector4></Transform><Property><string name=\"Tag\" value=\"Ground\"/></Property>"
               << ExtraComponent("RigidBody") << ExtraComponent("Collider") << ExtraComponent("Light")
               << "</Components></A>";
     std::ofstream scene(root / "res/scene/big.xml");
     scene << "<Scene>";
     for (int i = 1; i <= kSceneObjects; ++i)
-        scene << "<O a=\"BenchObject\"><uint name=\"objID\" value=\"" << i << "\"/><C><Transform><Vector4 name=\"p\">"
-              << kVector << "</Vector4></Transform></C></O>";
+        scene << "<O a=\"BenchObject\"><uint name=\"objID\" value=\"" << i
+              << "\"/><C><Transform><Vector4 name=\"p\">" << kVector << "</Vector4></Transform></C></O>";
     scene << "</Scene>";
 }
 
 // Registers stand-ins only where the engine has no class of that name yet.
-template <ComponentType kType>
-void RegisterIfMissing(Factory& factory)
+template <ComponentType kType> void RegisterIfMissing(Factory& factory)
 {
     if (!factory.CreateComponent(ComponentTypeName(kType)))
         factory.RegisterComponent<TypedBenchComponent<kType>>(kType);
@@ -114,8 +116,9 @@ void BM_LoadScene10k(benchmark::State& state)
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * kSceneObjects);
-    state.counters["us_per_object"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * kSceneObjects), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["us_per_object"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kSceneObjects),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_LoadScene10k)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
@@ -157,4 +160,3 @@ void BM_IdleFrameCap(benchmark::State& state)
 }
 BENCHMARK(BM_IdleFrameCap)->Iterations(180)->UseRealTime()->Unit(benchmark::kMillisecond);
 } // namespace
-

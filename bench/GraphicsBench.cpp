@@ -108,4 +108,3 @@ BENCHMARK(BM_DrawFrame)
     ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 } // namespace
-

@@ -22,7 +22,7 @@ constexpr float kTileSpacing = 2.0f;
 /// dynamic balls with gravity rolling across it. Tiles have no body, as level geometry.
 class RollingScene
 {
-public:
+  public:
     RollingScene(int colliders, int balls)
     {
         PhysicsSystem::Instance().Init();
@@ -46,7 +46,7 @@ public:
         }
     }
 
-private:
+  private:
     GameObject& AddObject(const Vector4& position, const Vector4& scale, VolumeType type, bool dynamic)
     {
         auto object = std::make_unique<GameObject>("bench");
@@ -145,4 +145,3 @@ BENCHMARK_CAPTURE(PhysicsFrame, AllPairs, PhysicsSystem::Detection::AllPairs)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(PhysicsWholeFrame)->Apply(Scenes)->Unit(benchmark::kMicrosecond);
-

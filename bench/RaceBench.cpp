@@ -15,7 +15,8 @@ namespace
 {
 Engine& RaceEngine()
 {
-    static Engine* engine = [] {
+    static Engine* engine = []
+    {
         std::filesystem::current_path(VANTORA_SOURCE_DIR);
         // The start-up lines would drown the figures: send them to /dev/null while the race loads.
         std::fflush(stdout);
@@ -48,6 +49,9 @@ void BM_RaceFrame(benchmark::State& state)
     state.counters["frames_per_second"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_RaceFrame)->Unit(benchmark::kMicrosecond)->MinTime(2.0)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RaceFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(2.0)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 } // namespace
-

@@ -42,7 +42,7 @@ const std::map<std::string, std::string> kScripts = {
 /// A resource tree with the scripts and one archetype per script, and the engine on it.
 class ScriptBenchWorld
 {
-public:
+  public:
     ScriptBenchWorld()
         : m_root(std::filesystem::temp_directory_path() / "vantora-script-bench"),
           m_previous(std::filesystem::current_path())
@@ -69,7 +69,7 @@ public:
             Factory::Instance().CreateObject(script);
     }
 
-private:
+  private:
     void WriteTree() const
     {
         std::filesystem::create_directories(m_root / "res/scripts");

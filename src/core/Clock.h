@@ -5,7 +5,7 @@
 /// A monotonic time source; the frame controller reads it so tests can replace real time.
 class Clock
 {
-public:
+  public:
     virtual ~Clock() = default;
     /// Monotonic time in nanoseconds.
     virtual int64_t Now() = 0;
@@ -18,7 +18,7 @@ public:
 /// std::chrono::steady_clock and std::this_thread::sleep_for.
 class SteadyClock final : public Clock
 {
-public:
+  public:
     int64_t Now() override;
     void SleepFor(int64_t nanoseconds) override;
     /// The process-wide instance.

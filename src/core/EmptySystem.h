@@ -5,7 +5,7 @@
 /// A System whose slots do nothing until a subclass overrides them.
 class EmptySystem : public System
 {
-public:
+  public:
     void Init() override {}
     void PreUpdate() override {}
     void Update() override {}

@@ -59,7 +59,8 @@ NameLists Engine::ReadNameLists(const char* path, const std::vector<std::string>
 
 void Engine::ReadSystemData()
 {
-    const NameLists names = ReadNameLists(ResourcePaths::kSystemData, {"UM_Init", "UM_Pre", "UM_Update", "UM_Post"});
+    const NameLists names =
+        ReadNameLists(ResourcePaths::kSystemData, {"UM_Init", "UM_Pre", "UM_Update", "UM_Post"});
     std::vector<System*>* lists[] = {&m_initList, &m_preList, &m_updateList, &m_postList};
     for (size_t heading = 0; heading < names.size(); ++heading)
         for (const std::string& name : names[heading])
@@ -83,7 +84,8 @@ void Engine::ReadTrackList()
 
 void Engine::InitSystems()
 {
-    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") || m_initList[1] != Named("GraphicsSystem"))
+    if (m_initList.size() < 2 || m_initList[0] != Named("WindowManager") ||
+        m_initList[1] != Named("GraphicsSystem"))
         std::printf("SystemData: \"UM_Init\" should list WindowManager and GraphicsSystem first\n");
 
     // The window and the device come first: the loading scene's textures need them.
@@ -129,10 +131,12 @@ void Engine::ShowLoadingScreenWhileTexturesLoad()
     // decode the texture files while this thread keeps drawing "Loading..." frames and uploads
     // each texture as soon as it is decoded.
     loader->BeginLoading();
-    std::thread decoder([this, loader] {
-        loader->LoadInBackground();
-        m_loadingDone = true;
-    });
+    std::thread decoder(
+        [this, loader]
+        {
+            loader->LoadInBackground();
+            m_loadingDone = true;
+        });
     LoadingScreen::Run(*this, m_loadingDone);
     decoder.join();
     loader->EndLoading();

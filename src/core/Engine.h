@@ -58,7 +58,7 @@ class Engine
     const std::vector<System*>& UpdateList() const { return m_updateList; }
     const std::vector<System*>& PostList() const { return m_postList; }
 
-private:
+  private:
     static NameLists ReadNameLists(const char* path, const std::vector<std::string>& headings);
     void ReadSystemData();
     void ReadTrackList();

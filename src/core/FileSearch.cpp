@@ -109,7 +109,8 @@ std::string ResolveFileCase(const std::string& path)
     for (const fs::directory_entry& entry : it)
     {
         if (EqualIgnoringCase(entry.path().filename().string(), fileName))
-            return (wanted.has_parent_path() ? folder / entry.path().filename() : entry.path().filename()).string();
+            return (wanted.has_parent_path() ? folder / entry.path().filename() : entry.path().filename())
+                .string();
     }
     return path;
 }

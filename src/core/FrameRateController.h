@@ -8,7 +8,7 @@ class Clock;
 /// Caps the frame rate and measures the frame time `dt` that all time-based code reads.
 class FrameRateController
 {
-public:
+  public:
     /// Uses the steady clock unless another is given (tests pass a fake one).
     explicit FrameRateController(Clock* clock = nullptr);
 
@@ -26,7 +26,7 @@ public:
     void SetFixedDeltaTime(std::optional<float> dt) { m_fixedDt = dt; }
     float GetTargetFrameTime() const { return m_targetFrameTime; }
 
-private:
+  private:
     float MeasureFrame();
 
     Clock& m_clock;

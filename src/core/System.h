@@ -3,7 +3,7 @@
 /// An engine service called by the main loop in the order res/SystemData.xml gives.
 class System
 {
-public:
+  public:
     virtual ~System() = default;
     /// Once, for the systems listed under "UM_Init".
     virtual void Init() = 0;

@@ -19,5 +19,8 @@ inline constexpr int kF1 = 0x70;
 inline constexpr int kF4 = 0x73;
 inline constexpr int kF11 = 0x7A;
 /// Letters and digits use their upper-case ASCII code ('A' is 0x41, '0' is 0x30).
-constexpr int Letter(char c) { return c; }
+constexpr int Letter(char c)
+{
+    return c;
+}
 } // namespace VirtualKey

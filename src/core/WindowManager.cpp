@@ -39,10 +39,14 @@ int GameMouseButton(Uint8 sdlButton)
 {
     switch (sdlButton)
     {
-    case SDL_BUTTON_LEFT: return 0;
-    case SDL_BUTTON_RIGHT: return 1;
-    case SDL_BUTTON_MIDDLE: return 3;
-    default: return -1;
+    case SDL_BUTTON_LEFT:
+        return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 3;
+    default:
+        return -1;
     }
 }
 } // namespace
@@ -75,7 +79,8 @@ bool WindowManager::OpenVideo()
     // SDL falls back to its offscreen driver by itself; a window nobody can see is no window.
     if (IsDriverWithoutDisplay(driver) && !DriverWasAskedFor())
     {
-        std::printf("No display: the game window cannot be opened (SDL found only its '%s' driver)\n", driver);
+        std::printf("No display: the game window cannot be opened (SDL found only its '%s' driver)\n",
+                    driver);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
@@ -221,14 +226,29 @@ bool WindowManager::Dispatch(const SDL_Event& event)
     switch (event.type)
     {
     case SDL_KEYDOWN:
-    case SDL_KEYUP: s_listener->OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN); break;
-    case SDL_MOUSEMOTION: s_listener->OnMouseMove(event.motion.x, event.motion.y); break;
-    case SDL_MOUSEBUTTONDOWN: DispatchMouseButton(event, true); break;
-    case SDL_MOUSEBUTTONUP: DispatchMouseButton(event, false); break;
-    case SDL_CONTROLLERDEVICEADDED: s_listener->OnPadAdded(event.cdevice.which); break;
-    case SDL_CONTROLLERDEVICEREMOVED: s_listener->OnPadRemoved(event.cdevice.which); break;
-    case SDL_WINDOWEVENT: DispatchWindowEvent(event); break;
-    default: break;
+    case SDL_KEYUP:
+        s_listener->OnKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
+        break;
+    case SDL_MOUSEMOTION:
+        s_listener->OnMouseMove(event.motion.x, event.motion.y);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        DispatchMouseButton(event, true);
+        break;
+    case SDL_MOUSEBUTTONUP:
+        DispatchMouseButton(event, false);
+        break;
+    case SDL_CONTROLLERDEVICEADDED:
+        s_listener->OnPadAdded(event.cdevice.which);
+        break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+        s_listener->OnPadRemoved(event.cdevice.which);
+        break;
+    case SDL_WINDOWEVENT:
+        DispatchWindowEvent(event);
+        break;
+    default:
+        break;
     }
     return true;
 }

@@ -15,7 +15,7 @@ union SDL_Event;
 /// for tests and the runner) there is no window and the game counts as focused.
 class WindowManager final : public EmptySystem
 {
-public:
+  public:
     /// Sees every event before the game does and returns true when it used it up.
     using EventFilter = std::function<bool(const SDL_Event&)>;
 
@@ -79,7 +79,7 @@ public:
     void SetHeight(unsigned height) { m_height = height; }
     unsigned GetHeight() const { return m_height; }
 
-private:
+  private:
     WindowManager() = default;
     bool OpenVideo();
     void OpenWindow();

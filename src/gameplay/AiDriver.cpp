@@ -7,8 +7,7 @@ namespace
 {
 constexpr int kSteeringRepeats = 10;
 
-template <typename Leaf>
-std::unique_ptr<BNode> MakeLeaf(AiDriver* owner, int parameter = 0)
+template <typename Leaf> std::unique_ptr<BNode> MakeLeaf(AiDriver* owner, int parameter = 0)
 {
     return std::make_unique<Leaf>(owner, parameter);
 }

@@ -11,7 +11,7 @@ class Controller;
 /// the racer's action-list slot and decides when to fire the element power.
 class AiDriver
 {
-public:
+  public:
     static constexpr int kMaxHeldPowers = 3;
 
     explicit AiDriver(Controller& controller);
@@ -30,7 +30,7 @@ public:
     int GetHeldPowers() const { return m_heldPowers; }
     void SetHeldPowers(int count) { m_heldPowers = count; }
 
-private:
+  private:
     std::unique_ptr<BNode> BuildTree();
 
     Controller& m_controller;

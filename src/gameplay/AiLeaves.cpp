@@ -29,8 +29,7 @@ float SafeAcos(float d)
 }
 
 // Every other racer (object with a Controller) in the race.
-template <typename Visit>
-bool AnyOtherRacer(const Controller& self, Visit&& visit)
+template <typename Visit> bool AnyOtherRacer(const Controller& self, Visit&& visit)
 {
     for (Component* component : Logic::Instance().Controllers())
     {
@@ -101,15 +100,19 @@ BStatus CheckDirection::Update()
         return BStatus::Success;
     const Vector4 look = self.GetFacing() * (m_parameter == 0 ? 1.0f : -1.0f);
     const Vector4 here = Transform::PositionOf(self.GetOwner());
-    const bool found = AnyOtherRacer(self, [&](Controller& other) {
-        const float d = look.Dot((Transform::PositionOf(other.GetOwner()) - here).FlatNormalized());
-        if (d > 0.0f && SafeAcos(d) < kConeHalfAngle)
-        {
-            GetOwner()->SetOpponent(other.GetPlayerIndex());
-            return true;
-        }
-        return false;
-    });
+    const bool found =
+        AnyOtherRacer(self,
+                      [&](Controller& other)
+                      {
+                          const float d =
+                              look.Dot((Transform::PositionOf(other.GetOwner()) - here).FlatNormalized());
+                          if (d > 0.0f && SafeAcos(d) < kConeHalfAngle)
+                          {
+                              GetOwner()->SetOpponent(other.GetPlayerIndex());
+                              return true;
+                          }
+                          return false;
+                      });
     return found ? BStatus::Success : BStatus::Failure;
 }
 
@@ -122,14 +125,16 @@ BStatus CheckDistance::Update()
     Vector4 here = Transform::PositionOf(self.GetOwner());
     here.y = 0.0f;
     bool inRange = false;
-    const bool found = AnyOtherRacer(self, [&](Controller& other) {
-        if (other.GetPlayerIndex() != GetOwner()->GetOpponent())
-            return false;
-        Vector4 there = Transform::PositionOf(other.GetOwner());
-        there.y = 0.0f;
-        inRange = (there - here).LengthSquared() <= limit;
-        return true;
-    });
+    const bool found = AnyOtherRacer(self,
+                                     [&](Controller& other)
+                                     {
+                                         if (other.GetPlayerIndex() != GetOwner()->GetOpponent())
+                                             return false;
+                                         Vector4 there = Transform::PositionOf(other.GetOwner());
+                                         there.y = 0.0f;
+                                         inRange = (there - here).LengthSquared() <= limit;
+                                         return true;
+                                     });
     return found && inRange ? BStatus::Success : BStatus::Failure;
 }
 
@@ -146,6 +151,7 @@ BStatus UsePowerUp::Update()
             driver.SetHeldPowers(driver.GetHeldPowers() - 1);
     }
     const Action button = m_parameter == 1 ? Action::UsePowerUpBack : Action::UsePowerUp;
-    ActionList::Instance().SetAction(racer.GetPlayerIndex(), static_cast<int>(button), racer.GetPowerLevel(), true);
+    ActionList::Instance().SetAction(racer.GetPlayerIndex(), static_cast<int>(button), racer.GetPowerLevel(),
+                                     true);
     return BStatus::Success;
 }

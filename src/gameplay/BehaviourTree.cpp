@@ -50,9 +50,12 @@ BStatus Inverter::Update()
         return BStatus::Failure;
     switch (m_child->Tick())
     {
-    case BStatus::Success: return BStatus::Failure;
-    case BStatus::Failure: return BStatus::Success;
-    default: return BStatus::Running;
+    case BStatus::Success:
+        return BStatus::Failure;
+    case BStatus::Failure:
+        return BStatus::Success;
+    default:
+        return BStatus::Running;
     }
 }
 

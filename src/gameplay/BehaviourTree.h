@@ -17,7 +17,7 @@ enum class BStatus
 /// A behaviour-tree node. Statuses persist between frames, so a Running node resumes where it was.
 class BNode
 {
-public:
+  public:
     explicit BNode(AiDriver* owner = nullptr) : m_owner(owner) {}
     virtual ~BNode() = default;
     BNode(const BNode&) = delete;
@@ -33,7 +33,7 @@ public:
     /// Initialises the node unless it is running, updates it, and terminates it when it finished.
     BStatus Tick();
 
-protected:
+  protected:
     BStatus m_status = BStatus::Invalid;
     AiDriver* m_owner;
 };
@@ -41,14 +41,14 @@ protected:
 /// A node with ordered children, one of which is current.
 class CompositeNode : public BNode
 {
-public:
+  public:
     using BNode::BNode;
     /// Appends `child` and returns it.
     BNode* AddChild(std::unique_ptr<BNode> child);
     void OnInitialize() override;
     size_t ChildCount() const { return m_children.size(); }
 
-protected:
+  protected:
     std::vector<std::unique_ptr<BNode>> m_children;
     size_t m_current = 0;
 };
@@ -56,7 +56,7 @@ protected:
 /// Runs its children in order, one step per tick; fails as soon as one fails.
 class Sequence final : public CompositeNode
 {
-public:
+  public:
     using CompositeNode::CompositeNode;
     BStatus Update() override;
 };
@@ -64,7 +64,7 @@ public:
 /// Tries its children in order, one per tick; succeeds as soon as one succeeds.
 class Selector final : public CompositeNode
 {
-public:
+  public:
     using CompositeNode::CompositeNode;
     BStatus Update() override;
 };
@@ -72,17 +72,17 @@ public:
 /// A node wrapping one child.
 class DecoratorNode : public BNode
 {
-public:
+  public:
     DecoratorNode(AiDriver* owner, std::unique_ptr<BNode> child) : BNode(owner), m_child(std::move(child)) {}
 
-protected:
+  protected:
     std::unique_ptr<BNode> m_child;
 };
 
 /// Swaps its child's Success and Failure.
 class Inverter final : public DecoratorNode
 {
-public:
+  public:
     using DecoratorNode::DecoratorNode;
     BStatus Update() override;
 };
@@ -90,14 +90,14 @@ public:
 /// Runs its child to completion limit + 1 times, reporting Running until the last completion.
 class RepeatCounter final : public DecoratorNode
 {
-public:
+  public:
     RepeatCounter(AiDriver* owner, std::unique_ptr<BNode> child, int limit)
         : DecoratorNode(owner, std::move(child)), m_limit(limit), m_remaining(limit)
     {
     }
     BStatus Update() override;
 
-private:
+  private:
     int m_limit;
     int m_remaining;
 };
@@ -105,10 +105,10 @@ private:
 /// A node that does the work; may carry one integer parameter.
 class LeafNode : public BNode
 {
-public:
+  public:
     explicit LeafNode(AiDriver* owner, int parameter = 0) : BNode(owner), m_parameter(parameter) {}
     int GetParameter() const { return m_parameter; }
 
-protected:
+  protected:
     int m_parameter;
 };

@@ -6,7 +6,7 @@
 /// A numbered gate of the lap, crossed in the direction it faces.
 class CheckPoint final : public Component
 {
-public:
+  public:
     CheckPoint() : Component(ComponentType::CheckPoint) {}
     ~CheckPoint() override;
 

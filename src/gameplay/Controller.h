@@ -14,8 +14,8 @@ class HumanDriver;
 /// drives.
 class Controller final : public Component, public PlayerControl
 {
-public:
-    static constexpr int kHeld = 2;      ///< player state in which the racer gets no control
+  public:
+    static constexpr int kHeld = 2; ///< player state in which the racer gets no control
     static constexpr unsigned kFullPower = 100;
 
     Controller();
@@ -52,7 +52,7 @@ public:
     /// Computer racers only: the point the AI steers to.
     void SetTargetPosition(const Vector4& target);
 
-private:
+  private:
     int m_playerIndex = 0;
     int m_playerState = kHeld;
     int m_power = 0;

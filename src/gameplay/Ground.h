@@ -8,7 +8,7 @@
 /// the probe tries first.
 class Ground final : public Component
 {
-public:
+  public:
     Ground() : Component(ComponentType::Ground) {}
     ~Ground() override;
 

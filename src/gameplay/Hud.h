@@ -11,7 +11,7 @@
 /// A racer's lap counter, "Final Lap" warning and place, in its player's quarter of the screen.
 class Hud final : public Component
 {
-public:
+  public:
     Hud() : Component(ComponentType::Hud) {}
     ~Hud() override;
 

@@ -6,7 +6,8 @@
 void HumanDriver::Update()
 {
     const int player = m_controller.GetPlayerIndex();
-    if (player < 0 || player >= ActionList::kPlayerCount || m_controller.GetPlayerState() == Controller::kHeld)
+    if (player < 0 || player >= ActionList::kPlayerCount ||
+        m_controller.GetPlayerState() == Controller::kHeld)
         return;
     ActionList& actions = ActionList::Instance();
     m_controller.GetMover().Move(actions.GetMoveVector(player), player);

@@ -5,11 +5,11 @@ class Controller;
 /// Steers a racer from its player's actions: the move axes and the jump button.
 class HumanDriver
 {
-public:
+  public:
     explicit HumanDriver(Controller& controller) : m_controller(controller) {}
     /// Once per frame, unless the racer is held or has no player slot.
     void Update();
 
-private:
+  private:
     Controller& m_controller;
 };

@@ -7,7 +7,8 @@
 bool Label::Update()
 {
     // The quad sits at the offset, in window fractions, a tenth of the window in size.
-    GraphicsSystem::Instance().DrawHud(0.5f + m_offset.x, 0.5f + m_offset.y, 0.1f, 0.1f, kTexture, {}, false, false);
+    GraphicsSystem::Instance().DrawHud(0.5f + m_offset.x, 0.5f + m_offset.y, 0.1f, 0.1f, kTexture, {}, false,
+                                       false);
     return true;
 }
 

@@ -8,7 +8,7 @@
 /// A named on-screen test label showing the "Test_HUD" texture.
 class Label final : public Component
 {
-public:
+  public:
     Label() : Component(ComponentType::Label) {}
 
     const std::string& GetName() const { return m_name; }

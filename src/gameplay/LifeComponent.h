@@ -6,7 +6,7 @@
 /// Destroys its object when its life time runs out and frees the spawner that made it.
 class LifeComponent final : public Component
 {
-public:
+  public:
     LifeComponent();
     ~LifeComponent() override;
 

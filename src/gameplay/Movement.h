@@ -13,7 +13,7 @@ class TweakBar;
 /// on a spring, tracks the direction it faces, and jumps.
 class Movement
 {
-public:
+  public:
     static constexpr float kJumpForce = 500.0f;
 
     virtual ~Movement() = default;
@@ -40,7 +40,7 @@ public:
     bool IsAirJumpAvailable() const { return m_airJumpAvailable; }
     HoverSpring& GetSpring() { return m_spring; }
 
-private:
+  private:
     void ProbeGround();
     void HoverStep(float dt);
     float BrakeAmount(int player) const;

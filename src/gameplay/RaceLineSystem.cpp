@@ -65,7 +65,8 @@ std::vector<GameObject*> RaceLineSystem::ComputerRacers() const
     std::vector<GameObject*> racers;
     for (unsigned id : m_racerIds)
         if (GameObject* racer = Factory::Instance().FindObject(id))
-            if (auto* controller = racer->Get<Controller>(ComponentType::Controller); controller && controller->IsComputer())
+            if (auto* controller = racer->Get<Controller>(ComponentType::Controller);
+                controller && controller->IsComputer())
                 racers.push_back(racer);
     return racers;
 }

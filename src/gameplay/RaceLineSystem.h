@@ -11,7 +11,7 @@ class RaceNode;
 /// Keeps the race nodes in order and hands each computer racer its next node when it touches one.
 class RaceLineSystem final : public EmptySystem
 {
-public:
+  public:
     static RaceLineSystem& Instance();
 
     /// Retargets every computer racer touching a node this frame.
@@ -26,7 +26,7 @@ public:
     Vector4 FirstNodePosition() const;
     const std::vector<RaceNode*>& Nodes() const { return m_nodes; }
 
-private:
+  private:
     RaceLineSystem() = default;
     std::vector<GameObject*> ComputerRacers() const;
     /// Jumps if the node says so and aims the racer at the node after it.

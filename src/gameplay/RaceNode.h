@@ -6,7 +6,7 @@
 /// A point of the race line that computer racers steer along.
 class RaceNode final : public Component
 {
-public:
+  public:
     RaceNode() : Component(ComponentType::RaceNode) {}
     ~RaceNode() override;
 

@@ -10,7 +10,7 @@
 /// Creates objects from archetypes at its object's position on a timer: power-up boxes, hazards.
 class Spawner final : public Component
 {
-public:
+  public:
     Spawner();
     ~Spawner() override;
 

@@ -195,7 +195,8 @@ const ComponentFields* Camera::Fields() const
             .ReadWith([](Camera& camera, const float& damping) { camera.m_readDamping = damping; })
             .ApplyEvenWhenMissing()
             .Panel("followDamping");
-        list.AfterRead([](Camera& camera) { camera.SetFollowSpring(camera.m_readStiffness, camera.m_readDamping); });
+        list.AfterRead([](Camera& camera)
+                       { camera.SetFollowSpring(camera.m_readStiffness, camera.m_readDamping); });
         list.PanelOrder({"update camera pos", "offset1", "m_dir1", "followStiffness", "followDamping"});
         return list;
     }();

@@ -10,7 +10,7 @@
 /// debug pass can draw each kind with its own mesh.
 class DebugDraw
 {
-public:
+  public:
     /// Appends `shape` to the list of its kind.
     void Add(const DebugShape& shape);
     /// The queued shapes of one kind, in request order.
@@ -22,6 +22,6 @@ public:
     /// Number of queued shapes of every kind together.
     std::size_t Count() const;
 
-private:
+  private:
     std::array<std::vector<DebugShape>, kDebugShapeKindCount> m_shapes;
 };

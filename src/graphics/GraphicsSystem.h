@@ -226,7 +226,8 @@ class GraphicsSystem final : public System
     std::vector<Camera*> m_cameras;
     std::vector<Component*> m_huds;
     std::list<MeshRenderer*> m_meshRenderers;
-    std::vector<MeshRenderer*> m_lateRenderers; ///< handed to DrawLate; empty until something draws after the particles
+    std::vector<MeshRenderer*>
+        m_lateRenderers; ///< handed to DrawLate; empty until something draws after the particles
     std::vector<HudSprite> m_hudLayers[3];
     std::deque<Matrix4> m_matrices[3];
 

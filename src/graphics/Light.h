@@ -6,7 +6,7 @@
 /// Light colours and a direction, kept as data for effects that want them.
 class Light final : public Component
 {
-public:
+  public:
     Light() : Component(ComponentType::Light) {}
 
     /// Each field by name, only if present.
@@ -15,7 +15,7 @@ public:
     const Vector4& GetDirection() const { return m_direction; }
     const Vector4& GetColor() const { return m_color; }
 
-private:
+  private:
     unsigned m_kind = 1;
     float m_shininess = 8.0f;
     Vector4 m_ambient{0.1f, 0, 0, 1};

@@ -5,7 +5,7 @@
 /// Camera shake: a magnitude that decays every frame while its countdown runs.
 class Shaker
 {
-public:
+  public:
     /// Starts a shake: `magnitude` now, less `decay` each frame, for `duration` seconds.
     void Shake(float magnitude, float decay, float duration);
     /// Restarts the countdown and the magnitude; the pause state stays.
@@ -16,7 +16,7 @@ public:
     Vector4 Step(float dt);
     float GetMagnitude() const { return m_current; }
 
-private:
+  private:
     float m_initial = 0.0f;
     float m_current = 0.0f;
     float m_decay = 1.0f;

@@ -61,13 +61,15 @@ float Gamepad::ScaleAxis(int raw, int deadZone)
     if (std::abs(raw) < deadZone)
         return 0.0f;
     // The negative range is one longer than the positive one.
-    return raw < 1 ? static_cast<float>(raw) * (1.0f / 32768.0f) : static_cast<float>(raw) * (1.0f / 32767.0f);
+    return raw < 1 ? static_cast<float>(raw) * (1.0f / 32768.0f)
+                   : static_cast<float>(raw) * (1.0f / 32767.0f);
 }
 
 Vector4 Gamepad::GetStick(int which) const
 {
     if (which == 0)
-        return {ScaleAxis(m_current.thumbLX, kLeftDeadZone), ScaleAxis(m_current.thumbLY, kLeftDeadZone), 0, 0};
+        return {ScaleAxis(m_current.thumbLX, kLeftDeadZone), ScaleAxis(m_current.thumbLY, kLeftDeadZone), 0,
+                0};
     return {ScaleAxis(m_current.thumbRX, kRightDeadZone), ScaleAxis(m_current.thumbRY, kRightDeadZone), 0, 0};
 }
 

@@ -11,7 +11,7 @@ class GamepadSlots;
 /// frame, sticks after their dead zones, triggers past their threshold, and timed rumble.
 class Gamepad
 {
-public:
+  public:
     static constexpr int kLeftDeadZone = 7849;
     static constexpr int kRightDeadZone = 8689;
     /// Trigger values up to this read as released.
@@ -50,7 +50,7 @@ public:
     /// One axis: 0 inside the dead zone, else scaled so both extremes read exactly 1.
     static float ScaleAxis(int raw, int deadZone);
 
-private:
+  private:
     void OnConnectionChanged(bool connectedNow);
 
     GamepadSlots& m_slots;

@@ -145,7 +145,8 @@ void GamepadSlots::InjectButtons(int slot, uint16_t mask, bool down)
     if (!IsValid(slot))
         return;
     Slot& s = m_slots[static_cast<size_t>(slot)];
-    s.injected.buttons = static_cast<uint16_t>(down ? (s.injected.buttons | mask) : (s.injected.buttons & ~mask));
+    s.injected.buttons =
+        static_cast<uint16_t>(down ? (s.injected.buttons | mask) : (s.injected.buttons & ~mask));
     ++s.injected.packetNumber;
 }
 
@@ -159,12 +160,24 @@ void GamepadSlots::InjectAxis(int slot, PadAxis axis, int value)
     const auto trigger = static_cast<uint8_t>(std::clamp(value, 0, 255));
     switch (axis)
     {
-    case PadAxis::LeftX: p.thumbLX = thumb; break;
-    case PadAxis::LeftY: p.thumbLY = thumb; break;
-    case PadAxis::RightX: p.thumbRX = thumb; break;
-    case PadAxis::RightY: p.thumbRY = thumb; break;
-    case PadAxis::LeftTrigger: p.leftTrigger = trigger; break;
-    case PadAxis::RightTrigger: p.rightTrigger = trigger; break;
+    case PadAxis::LeftX:
+        p.thumbLX = thumb;
+        break;
+    case PadAxis::LeftY:
+        p.thumbLY = thumb;
+        break;
+    case PadAxis::RightX:
+        p.thumbRX = thumb;
+        break;
+    case PadAxis::RightY:
+        p.thumbRY = thumb;
+        break;
+    case PadAxis::LeftTrigger:
+        p.leftTrigger = trigger;
+        break;
+    case PadAxis::RightTrigger:
+        p.rightTrigger = trigger;
+        break;
     }
     ++s.injected.packetNumber;
 }

@@ -22,7 +22,7 @@ enum class PadAxis
 /// these slots and send their rumble to them.
 class GamepadSlots
 {
-public:
+  public:
     static constexpr int kSlotCount = 4;
 
     GamepadSlots() = default;
@@ -55,7 +55,7 @@ public:
     /// The last motor speeds sent to the slot (what a test can observe of rumble).
     std::array<uint16_t, 2> LastRumble(int slot) const;
 
-private:
+  private:
     struct Slot
     {
         SDL_GameController* controller = nullptr;

@@ -186,11 +186,23 @@ void InputScript::Apply(const Event& event)
     GamepadSlots& slots = InputSystem::Instance().GetGamepadSlots();
     switch (event.kind)
     {
-    case Kind::Key: InputSystem::Instance().SetKey(event.code, event.on); break;
-    case Kind::PadConnect: slots.InjectConnect(event.slot); break;
-    case Kind::PadDisconnect: slots.InjectDisconnect(event.slot); break;
-    case Kind::PadButton: slots.InjectButtons(event.slot, static_cast<uint16_t>(event.code), event.on); break;
-    case Kind::PadAxis: slots.InjectAxis(event.slot, event.axis, event.code); break;
-    case Kind::Focus: WindowManager::Instance().SetFocus(event.on); break;
+    case Kind::Key:
+        InputSystem::Instance().SetKey(event.code, event.on);
+        break;
+    case Kind::PadConnect:
+        slots.InjectConnect(event.slot);
+        break;
+    case Kind::PadDisconnect:
+        slots.InjectDisconnect(event.slot);
+        break;
+    case Kind::PadButton:
+        slots.InjectButtons(event.slot, static_cast<uint16_t>(event.code), event.on);
+        break;
+    case Kind::PadAxis:
+        slots.InjectAxis(event.slot, event.axis, event.code);
+        break;
+    case Kind::Focus:
+        WindowManager::Instance().SetFocus(event.on);
+        break;
     }
 }

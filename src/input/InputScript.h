@@ -10,7 +10,7 @@
 /// same entry points the window and the pads use.
 class InputScript
 {
-public:
+  public:
     enum class Kind
     {
         Key,
@@ -26,9 +26,9 @@ public:
     {
         long long frame = 0;
         Kind kind = Kind::Key;
-        int slot = 0;        ///< pad slot 0..3
-        int code = 0;        ///< virtual-key code, button mask or axis value
-        bool on = false;     ///< key or button down, focus on
+        int slot = 0;    ///< pad slot 0..3
+        int code = 0;    ///< virtual-key code, button mask or axis value
+        bool on = false; ///< key or button down, focus on
         PadAxis axis = PadAxis::LeftX;
     };
 
@@ -48,6 +48,6 @@ public:
     /// Applies one event to the input system, its gamepad slots or the window's focus.
     static void Apply(const Event& event);
 
-private:
+  private:
     std::vector<Event> m_events;
 };

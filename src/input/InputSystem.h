@@ -14,7 +14,7 @@
 /// end of each frame, when the current state also becomes the previous one.
 class InputSystem final : public EmptySystem
 {
-public:
+  public:
     /// Virtual-key codes 0..135 have a place in the key table; larger codes are ignored.
     static constexpr int kKeyCount = 136;
     static constexpr int kMouseButtonCount = 4;
@@ -69,7 +69,7 @@ public:
     /// Where the pads are read from: SDL controllers, or injected pads in headless runs.
     GamepadSlots& GetGamepadSlots() { return m_slots; }
 
-private:
+  private:
     InputSystem() = default;
     static bool IsValidKey(int key) { return key >= 0 && key < kKeyCount; }
     static bool IsValidButton(int button) { return button >= 0 && button < kMouseButtonCount; }

@@ -53,8 +53,8 @@ KeyBindings::Table KeyBindings::Parse(std::istream& in, const std::string& sourc
         const std::string reason = ReadLeadingNumber(line, value);
         if (!reason.empty())
         {
-            std::printf("%s line %d: %s; the bindings from here on stay unbound\n", sourceName.c_str(), lineNumber,
-                        reason.c_str());
+            std::printf("%s line %d: %s; the bindings from here on stay unbound\n", sourceName.c_str(),
+                        lineNumber, reason.c_str());
             break;
         }
         Store(table, numbersRead++, value);

@@ -14,7 +14,7 @@ struct ActionBinding
 /// The bindings of actions 0..9, read from res/keyBindings.txt.
 class KeyBindings
 {
-public:
+  public:
     static constexpr int kBoundActionCount = 10;
     /// Text after the number on a line is a comment of at most this many characters.
     static constexpr size_t kMaxCommentLength = 255;

@@ -5,9 +5,9 @@
 /// A named system with no per-frame duty; the gamepads are read by the InputSystem.
 class XboxInputManager final : public EmptySystem
 {
-public:
+  public:
     static XboxInputManager& Instance();
 
-private:
+  private:
     XboxInputManager() = default;
 };

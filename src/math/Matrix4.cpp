@@ -66,7 +66,8 @@ Vector4 Matrix4::operator*(const Vector4& v) const
 {
     Vector4 r;
     for (int row = 0; row < 4; ++row)
-        r[row] = (*this)(row, 0) * v.x + (*this)(row, 1) * v.y + (*this)(row, 2) * v.z + (*this)(row, 3) * v.w;
+        r[row] =
+            (*this)(row, 0) * v.x + (*this)(row, 1) * v.y + (*this)(row, 2) * v.z + (*this)(row, 3) * v.w;
     return r;
 }
 

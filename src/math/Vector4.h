@@ -46,8 +46,14 @@ struct Vector4
     /// The horizontal part (y and w zeroed), normalised: a direction on the ground.
     Vector4 FlatNormalized() const { return Vector4{x, 0.0f, z, 0.0f}.Normalized(); }
     /// True when all four components are finite numbers.
-    bool IsFinite() const { return std::isfinite(x) && std::isfinite(y) && std::isfinite(z) && std::isfinite(w); }
+    bool IsFinite() const
+    {
+        return std::isfinite(x) && std::isfinite(y) && std::isfinite(z) && std::isfinite(w);
+    }
 };
 
 /// Scalar times vector.
-constexpr Vector4 operator*(float s, const Vector4& v) { return v * s; }
+constexpr Vector4 operator*(float s, const Vector4& v)
+{
+    return v * s;
+}

@@ -16,7 +16,7 @@ using ComponentFields = FieldSet<Component>;
 /// type per object; the object owns it.
 class Component
 {
-public:
+  public:
     explicit Component(ComponentType type = ComponentType::Invalid) : m_type(type) {}
     virtual ~Component() = default;
     Component(const Component&) = delete;
@@ -43,7 +43,7 @@ public:
     GameObject* GetOwner() const { return m_owner; }
     void SetOwner(GameObject* owner) { m_owner = owner; }
 
-private:
+  private:
     GameObject* m_owner = nullptr;
     ComponentType m_type;
 };

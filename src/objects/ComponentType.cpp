@@ -3,9 +3,27 @@
 namespace
 {
 constexpr const char* kNames[kComponentTypeCount + 1] = {
-    "Transform", "MeshRenderer", "RigidBody",     "Collider",   "Camera",     "Property",   "TextComponent",
-    "Ground",    "Light",        "Script",        "ParticleComponent", "Spawner", "LifeComponent", "DecoratorComp",
-    "CheckPoint", "Spin",        "Hud",           "Label",      "Controller", "RaceNode",   "Invalid_Component",
+    "Transform",
+    "MeshRenderer",
+    "RigidBody",
+    "Collider",
+    "Camera",
+    "Property",
+    "TextComponent",
+    "Ground",
+    "Light",
+    "Script",
+    "ParticleComponent",
+    "Spawner",
+    "LifeComponent",
+    "DecoratorComp",
+    "CheckPoint",
+    "Spin",
+    "Hud",
+    "Label",
+    "Controller",
+    "RaceNode",
+    "Invalid_Component",
 };
 } // namespace
 

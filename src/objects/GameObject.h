@@ -11,7 +11,7 @@
 /// deleted only by the Factory.
 class GameObject
 {
-public:
+  public:
     explicit GameObject(std::string name, unsigned id = 0);
     ~GameObject();
     GameObject(const GameObject&) = delete;
@@ -20,11 +20,7 @@ public:
     /// The component of `type`, or null.
     Component* GetComponent(ComponentType type) const;
     /// The component of `type` cast to its class, or null.
-    template <typename T>
-    T* Get(ComponentType type) const
-    {
-        return static_cast<T*>(GetComponent(type));
-    }
+    template <typename T> T* Get(ComponentType type) const { return static_cast<T*>(GetComponent(type)); }
     /// Stores `component` under its type, deleting one already there, and becomes its owner.
     Component* AddComponent(std::unique_ptr<Component> component);
     /// Adds a clone of every component of `archetype`, in type order.
@@ -49,7 +45,7 @@ public:
     /// Every live object by handle: scripts keep handles, so a destroyed object reads as null.
     static HandleTable<GameObject>& LiveObjects();
 
-private:
+  private:
     static size_t Slot(ComponentType type);
 
     // One slot per type, so lookups cost an index; walking the slots is walking in type order.

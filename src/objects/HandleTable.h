@@ -16,7 +16,7 @@ struct Handle
 /// nothing, even when the slot (or the entry's address) has been reused since.
 template <typename T> class HandleTable
 {
-public:
+  public:
     /// Generations stay below this, so a handle packs into 63 bits.
     static constexpr uint32_t kGenerationLimit = 0x7FFFFFFFu;
 
@@ -64,7 +64,7 @@ public:
     /// How many entries are live.
     size_t LiveCount() const { return m_live; }
 
-private:
+  private:
     struct Slot
     {
         T* entry;

@@ -110,12 +110,30 @@ void Logic::SetAllPlayersComputer()
     }
 }
 
-bool Logic::UnregisterController(Component* c) { return SwapRemove(m_controllers, c); }
-bool Logic::UnregisterGround(Component* c) { return SwapRemove(m_grounds, c); }
-bool Logic::UnregisterScript(Component* c) { return SwapRemove(m_scripts, c); }
-bool Logic::UnregisterSpawner(Component* c) { return SwapRemove(m_spawners, c); }
-bool Logic::UnregisterLife(Component* c) { return SwapRemove(m_lives, c); }
-bool Logic::UnregisterDecorator(Component* c) { return SwapRemove(m_decorators, c); }
+bool Logic::UnregisterController(Component* c)
+{
+    return SwapRemove(m_controllers, c);
+}
+bool Logic::UnregisterGround(Component* c)
+{
+    return SwapRemove(m_grounds, c);
+}
+bool Logic::UnregisterScript(Component* c)
+{
+    return SwapRemove(m_scripts, c);
+}
+bool Logic::UnregisterSpawner(Component* c)
+{
+    return SwapRemove(m_spawners, c);
+}
+bool Logic::UnregisterLife(Component* c)
+{
+    return SwapRemove(m_lives, c);
+}
+bool Logic::UnregisterDecorator(Component* c)
+{
+    return SwapRemove(m_decorators, c);
+}
 
 void Logic::RegisterTagged(Property* property)
 {

@@ -36,7 +36,7 @@ struct ElementChoice
 /// each frame, indexes objects by tag, and keeps the players' choices.
 class Logic final : public System
 {
-public:
+  public:
     static Logic& Instance();
     ~Logic() override;
     /// What Logic needs from the higher layers; set by the composition root before first use.
@@ -97,7 +97,7 @@ public:
     }
     void SetDebugDraw(bool on) { m_debugDraw = on; }
 
-private:
+  private:
     Logic();
     static void UpdateEach(std::vector<Component*>& list);
 

@@ -3,11 +3,11 @@
 namespace
 {
 constexpr const char* kNames[kObjectTagCount + 1] = {
-    "Player",        "Enemy",        "SkyDome",      "AudioObj",          "Ground",        "SpawnPoint",
-    "Respawn",       "PowerUp",      "WindPowerUp",  "EarthPowerUp",      "WaterPowerUp",  "FirePowerUp",
-    "ArmageddonPowerUp", "NapalmPowerUp", "RootsPowerUp", "TsunamiPowerUp", "BoostPlatform", "GameLogic",
-    "TorrnadoObject", "TsunamiSpawner", "CameraObj",  "RS_Platform1",      "RS_Platform2",  "RS_Platform3",
-    "Invalid_Tag",
+    "Player",         "Enemy",         "SkyDome",           "AudioObj",       "Ground",
+    "SpawnPoint",     "Respawn",       "PowerUp",           "WindPowerUp",    "EarthPowerUp",
+    "WaterPowerUp",   "FirePowerUp",   "ArmageddonPowerUp", "NapalmPowerUp",  "RootsPowerUp",
+    "TsunamiPowerUp", "BoostPlatform", "GameLogic",         "TorrnadoObject", "TsunamiSpawner",
+    "CameraObj",      "RS_Platform1",  "RS_Platform2",      "RS_Platform3",   "Invalid_Tag",
 };
 } // namespace
 

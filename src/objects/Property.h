@@ -6,7 +6,7 @@
 /// Gives an object its tag, through which Logic finds it.
 class Property final : public Component
 {
-public:
+  public:
     Property() : Component(ComponentType::Property) {}
     ~Property() override;
 

@@ -8,7 +8,7 @@
 /// Places an object in the world: position, non-negative scale and rotation.
 class Transform final : public Component
 {
-public:
+  public:
     Transform() : Component(ComponentType::Transform) {}
 
     const Vector4& GetPosition() const { return m_position; }
@@ -37,7 +37,7 @@ public:
     /// The quaternion of Euler angles in degrees, built x then y then z (pi taken as 3.14).
     static Quaternion EulerDegreesToQuaternion(const Vector4& degrees);
 
-private:
+  private:
     Vector4 m_position{0, 0, 0, 1};
     Vector4 m_scale{1, 1, 1, 0};
     Quaternion m_rotation;

@@ -34,7 +34,8 @@ bool EqualsIgnoringCase(const char* a, const char* b)
 
 // Walks the element's children in order, storing each parseable "value"; prints `message` and
 // stops when the children run out before `count` values.
-void ReadFloatList(float* out, int count, const XmlElement* element, const char* attribute, const char* message)
+void ReadFloatList(float* out, int count, const XmlElement* element, const char* attribute,
+                   const char* message)
 {
     if (!element)
         return;
@@ -102,20 +103,30 @@ const char* XmlFile::TypeName(ValueKind kind)
 {
     switch (kind)
     {
-    case ValueKind::Bool: return "bool";
-    case ValueKind::Float: return "float";
-    case ValueKind::Double: return "double";
-    case ValueKind::Int: return "int";
-    case ValueKind::UInt: return "uint";
-    case ValueKind::String: return "string";
-    case ValueKind::Char: return "char";
-    case ValueKind::Vector4: return "Vector4";
-    case ValueKind::Matrix4: return "Matrix4";
+    case ValueKind::Bool:
+        return "bool";
+    case ValueKind::Float:
+        return "float";
+    case ValueKind::Double:
+        return "double";
+    case ValueKind::Int:
+        return "int";
+    case ValueKind::UInt:
+        return "uint";
+    case ValueKind::String:
+        return "string";
+    case ValueKind::Char:
+        return "char";
+    case ValueKind::Vector4:
+        return "Vector4";
+    case ValueKind::Matrix4:
+        return "Matrix4";
     }
     return "string";
 }
 
-XmlElement* XmlFile::FindChildElement(const XmlElement* parent, const std::string& name, const std::string& value)
+XmlElement* XmlFile::FindChildElement(const XmlElement* parent, const std::string& name,
+                                      const std::string& value)
 {
     if (!parent)
         return nullptr;
@@ -157,7 +168,8 @@ void XmlFile::ReadValue(bool& out, const XmlElement* element, const char* attrib
         return;
     if (EqualsIgnoringCase(text, "true") || EqualsIgnoringCase(text, "yes") || std::strcmp(text, "1") == 0)
         out = true;
-    else if (EqualsIgnoringCase(text, "false") || EqualsIgnoringCase(text, "no") || std::strcmp(text, "0") == 0)
+    else if (EqualsIgnoringCase(text, "false") || EqualsIgnoringCase(text, "no") ||
+             std::strcmp(text, "0") == 0)
         out = false;
 }
 
@@ -240,7 +252,8 @@ std::string XmlFile::FormatFloat(float value)
     return text;
 }
 
-XmlElement* XmlFile::AddScalar(XmlElement* parent, ValueKind kind, const std::string& name, const std::string& text)
+XmlElement* XmlFile::AddScalar(XmlElement* parent, ValueKind kind, const std::string& name,
+                               const std::string& text)
 {
     XmlElement* element = AddChildElement(parent, TypeName(kind));
     element->SetAttribute("name", name.c_str());

@@ -28,7 +28,7 @@ enum class ValueKind
 /// "value" attributes; vectors and matrices as "float" children.
 class XmlFile
 {
-public:
+  public:
     /// Loads `path`; on failure prints "Could not load file '<path>'. Error = '<reason>'" and stays
     /// usable with no root.
     explicit XmlFile(const std::string& path);
@@ -55,7 +55,8 @@ public:
     static const char* TypeName(ValueKind kind);
 
     /// First child of `parent` named `name` whose first attribute equals `value` (when non-empty).
-    static XmlElement* FindChildElement(const XmlElement* parent, const std::string& name, const std::string& value = "");
+    static XmlElement* FindChildElement(const XmlElement* parent, const std::string& name,
+                                        const std::string& value = "");
     /// FindChildElement under the current element (the root after loading).
     XmlElement* FindChildElement(const std::string& name, const std::string& value = "") const;
     void SetCurrentElement(XmlElement* element) { m_current = element; }
@@ -96,14 +97,16 @@ public:
     /// printf "%g" of the value as a double: the text every float field is written with.
     static std::string FormatFloat(float value);
 
-private:
+  private:
     struct FromTextTag
     {
     };
     XmlFile(FromTextTag, const std::string& text, const std::string& name);
     void Adopt(tinyxml2::XMLError result);
-    XmlElement* AddScalar(XmlElement* parent, ValueKind kind, const std::string& name, const std::string& text);
-    XmlElement* AddFloatList(XmlElement* parent, const float* values, int count, const std::string& name, ValueKind kind);
+    XmlElement* AddScalar(XmlElement* parent, ValueKind kind, const std::string& name,
+                          const std::string& text);
+    XmlElement* AddFloatList(XmlElement* parent, const float* values, int count, const std::string& name,
+                             ValueKind kind);
 
     tinyxml2::XMLDocument m_document;
     XmlElement* m_root = nullptr;

@@ -35,15 +35,15 @@ class Decorator
 /// Gives the owner a random uniform scale and can grow or shrink it over its life.
 class ScaleDecorator final : public Decorator
 {
-public:
-  static constexpr int kKind = 0;
+  public:
+    static constexpr int kKind = 0;
 
-  /// "DT_Scale": "randSacle", "scaleOverLife", "scaleMin", "scaleMax", by position.
-  const FieldSet<Decorator>& Fields() const override;
-  void Initialize(GameObject& owner) override;
-  void Update(GameObject& owner) override;
-  void RemoveFromTweakBar(TweakBar& bar) override;
-  int Kind() const override { return kKind; }
+    /// "DT_Scale": "randSacle", "scaleOverLife", "scaleMin", "scaleMax", by position.
+    const FieldSet<Decorator>& Fields() const override;
+    void Initialize(GameObject& owner) override;
+    void Update(GameObject& owner) override;
+    void RemoveFromTweakBar(TweakBar& bar) override;
+    int Kind() const override { return kKind; }
 
   private:
     bool m_randomScale = false;
@@ -55,15 +55,15 @@ public:
 /// Gives the owner's LifeComponent a random life time.
 class LifeCompDecorator final : public Decorator
 {
-public:
-  static constexpr int kKind = 1;
+  public:
+    static constexpr int kKind = 1;
 
-  /// "DT_Life": "lifeMin", "lifeMax", by position.
-  const FieldSet<Decorator>& Fields() const override;
-  void Initialize(GameObject& owner) override;
-  void Update(GameObject& /*owner*/) override {}
-  void RemoveFromTweakBar(TweakBar& bar) override;
-  int Kind() const override { return kKind; }
+    /// "DT_Life": "lifeMin", "lifeMax", by position.
+    const FieldSet<Decorator>& Fields() const override;
+    void Initialize(GameObject& owner) override;
+    void Update(GameObject& /*owner*/) override {}
+    void RemoveFromTweakBar(TweakBar& bar) override;
+    int Kind() const override { return kKind; }
 
   private:
     float m_lifeMin = -1.0f;

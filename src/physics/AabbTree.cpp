@@ -87,7 +87,8 @@ int AabbTree::ChooseSibling(const Aabb& box) const
         const float combinedArea = Aabb::Union(node.box, box).HalfArea();
         const float cost = 2.0f * combinedArea;
         const float inheritance = 2.0f * (combinedArea - area);
-        auto descendCost = [&](int child) {
+        auto descendCost = [&](int child)
+        {
             const Node& c = m_nodes[child];
             const float grown = Aabb::Union(box, c.box).HalfArea();
             return (c.IsLeaf() ? grown : grown - c.box.HalfArea()) + inheritance;

@@ -9,7 +9,7 @@
 /// objects keep their place in the tree.
 class AabbTree
 {
-public:
+  public:
     /// Adds a proxy around `box` and returns its id.
     int CreateProxy(const Aabb& box, int userData);
     /// Removes a proxy; its id may be reused.
@@ -24,10 +24,9 @@ public:
     int GetHeight() const { return m_root == kNull ? -1 : m_nodes[m_root].height; }
 
     /// Calls `visit(userData)` for every proxy whose enlarged box overlaps `box`.
-    template <typename Visit>
-    void Query(const Aabb& box, Visit&& visit) const;
+    template <typename Visit> void Query(const Aabb& box, Visit&& visit) const;
 
-private:
+  private:
     static constexpr int kNull = -1;
 
     struct Node
@@ -58,8 +57,7 @@ private:
     mutable std::vector<int> m_stack;
 };
 
-template <typename Visit>
-void AabbTree::Query(const Aabb& box, Visit&& visit) const
+template <typename Visit> void AabbTree::Query(const Aabb& box, Visit&& visit) const
 {
     if (m_root == kNull)
         return;

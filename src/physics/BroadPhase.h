@@ -22,7 +22,7 @@ class Collider;
 /// stay valid across all steps of a frame.
 class BroadPhase
 {
-public:
+  public:
     /// Appends an entry for the collider at the next list position.
     void Add(Collider* collider);
     /// Mirrors the list's removal at `index`: the last entry moves into its place.
@@ -33,7 +33,7 @@ public:
     void FindPairs(std::vector<std::pair<int, int>>& pairs);
     int Size() const { return static_cast<int>(m_entries.size()); }
 
-private:
+  private:
     struct Entry
     {
         Collider* collider = nullptr;

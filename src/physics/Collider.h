@@ -16,7 +16,7 @@ class Transform;
 /// categories decide which overlaps get a physical response.
 class Collider final : public Component
 {
-public:
+  public:
     Collider() : Component(ComponentType::Collider) {}
     ~Collider() override;
 
@@ -60,7 +60,7 @@ public:
     /// The owner's Transform, or null.
     const Transform* GetTransform() const;
 
-private:
+  private:
     // Only the physics system places colliders: it keeps its broad phase in step with them.
     friend class PhysicsSystem;
 

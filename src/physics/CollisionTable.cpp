@@ -40,8 +40,7 @@ int OrientedBoxBox(Contact& c)
     return Overlap::OrientedBoxBox(c.a->GetVolume(true), c.b->GetVolume(true), false, c);
 }
 
-template <CollisionTable::Test test>
-int Swapped(Contact& c)
+template <CollisionTable::Test test> int Swapped(Contact& c)
 {
     std::swap(c.a, c.b);
     return test(c);

@@ -8,7 +8,7 @@ struct Contact;
 /// swapped in the contact first, so that a is the collider with the higher volume type.
 class CollisionTable
 {
-public:
+  public:
     /// One table entry: 1 for overlap, 0 for none.
     using Test = int (*)(Contact& contact);
 
@@ -20,6 +20,6 @@ public:
     /// The entry for a pair of volume types, or null for a type outside the table.
     Test Find(VolumeType a, VolumeType b) const;
 
-private:
+  private:
     Test m_tests[kVolumeTypeCount * kVolumeTypeCount];
 };

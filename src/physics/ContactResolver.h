@@ -6,7 +6,7 @@ struct Contact;
 /// and friction) and a positional correction. Holds no state.
 class ContactResolver
 {
-public:
+  public:
     /// True when each collider responds to the other's category.
     bool Filter(const Contact& contact) const;
     /// Normal impulse with the smaller restitution, then friction along the sliding direction.

@@ -6,6 +6,6 @@
 /// No damping; gravity arrives as a force added by the physics system.
 class EulerIntegrator final : public Integrator
 {
-public:
+  public:
     void Integrate(RigidBody& body, float dt) const override;
 };

@@ -5,11 +5,11 @@
 #include "objects/GameObject.h"
 #include "objects/Logic.h"
 #include "objects/Transform.h"
-#include "physics/PhysicsDebugDraw.h"
 #include "physics/Collider.h"
 #include "physics/CollisionTable.h"
 #include "physics/ContactResolver.h"
 #include "physics/EulerIntegrator.h"
+#include "physics/PhysicsDebugDraw.h"
 #include "physics/RigidBody.h"
 
 #include <algorithm>

@@ -25,7 +25,7 @@ class RigidBody;
 /// volume and category names, and the spins it updates after the steps.
 class PhysicsSystem final : public System
 {
-public:
+  public:
     /// How the step finds overlapping pairs; both give identical contacts and touched lists.
     enum class Detection
     {
@@ -86,7 +86,7 @@ public:
     /// The category names in number order (for the panel's enumeration).
     std::vector<std::string> CategoryNames() const;
 
-private:
+  private:
     PhysicsSystem();
     void IntegrateBodies(float dt);
     void ApplyGravity(RigidBody& body) const;

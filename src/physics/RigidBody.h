@@ -12,7 +12,7 @@
 /// every change that would make them NaN or infinite is refused.
 class RigidBody final : public Component
 {
-public:
+  public:
     /// The mass of a body that never moves; its inverse mass is 0.
     static constexpr float kStaticMass = std::numeric_limits<float>::max();
 
@@ -56,24 +56,24 @@ public:
     const Quaternion& GetOrientation() const { return m_orientation; }
     const Matrix4& GetInverseInertiaTensor() const { return m_inverseInertiaTensor; }
 
-private:
-  void ReadMass(float mass);
-  void UpdateInverseMass();
-  void ApplyVelocityCaps(Vector4& velocity) const;
+  private:
+    void ReadMass(float mass);
+    void UpdateInverseMass();
+    void ApplyVelocityCaps(Vector4& velocity) const;
 
-  Vector4 m_position{0, 0, 0, 1};
-  Vector4 m_velocity;
-  Vector4 m_accumulatedForce;
-  float m_velCapXZ = kStaticMass;
-  float m_velCapY = kStaticMass;
-  Quaternion m_orientation;
-  Vector4 m_angularVelocity;
-  Vector4 m_accumulatedTorque;
-  float m_mass = 1.0f;
-  float m_inverseMass = 1.0f;
-  Matrix4 m_inverseInertiaTensor;
-  float m_restitution = 0.5f;
-  bool m_gravityOn = false;
-  bool m_isStatic = false;
-  bool m_registered = false;
+    Vector4 m_position{0, 0, 0, 1};
+    Vector4 m_velocity;
+    Vector4 m_accumulatedForce;
+    float m_velCapXZ = kStaticMass;
+    float m_velCapY = kStaticMass;
+    Quaternion m_orientation;
+    Vector4 m_angularVelocity;
+    Vector4 m_accumulatedTorque;
+    float m_mass = 1.0f;
+    float m_inverseMass = 1.0f;
+    Matrix4 m_inverseInertiaTensor;
+    float m_restitution = 0.5f;
+    bool m_gravityOn = false;
+    bool m_isStatic = false;
+    bool m_registered = false;
 };

@@ -6,7 +6,7 @@
 /// of its speed, so it looks as if it rolls.
 class Spin final : public Component
 {
-public:
+  public:
     Spin() : Component(ComponentType::Spin) {}
     ~Spin() override;
 
@@ -19,7 +19,7 @@ public:
     float GetAngle() const { return m_angle; }
     void SetAngle(float degrees) { m_angle = degrees; }
 
-private:
+  private:
     float m_angle = 0.0f;
     bool m_registered = false;
 };

@@ -46,9 +46,15 @@ int ChangeTexture(lua_State* lua)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     switch (A::Integer(lua, 2))
     {
-    case 1: renderer->SetNormalTextureName(name); break;
-    case 2: renderer->SetSpecTextureName(name); break;
-    default: renderer->SetTextureName(name); break;
+    case 1:
+        renderer->SetNormalTextureName(name);
+        break;
+    case 2:
+        renderer->SetSpecTextureName(name);
+        break;
+    default:
+        renderer->SetTextureName(name);
+        break;
     }
     return 0;
 }
@@ -60,10 +66,8 @@ int GetTextureName(lua_State* lua)
 }
 
 constexpr std::array kFunctions{
-    ScriptFunction{"SetMeshVisible", SetMeshVisible},
-    ScriptFunction{"ToggleMeshVisible", ToggleMeshVisible},
-    ScriptFunction{"GetMeshVisible", GetMeshVisible},
-    ScriptFunction{"ChangeTexture", ChangeTexture},
+    ScriptFunction{"SetMeshVisible", SetMeshVisible}, ScriptFunction{"ToggleMeshVisible", ToggleMeshVisible},
+    ScriptFunction{"GetMeshVisible", GetMeshVisible}, ScriptFunction{"ChangeTexture", ChangeTexture},
     ScriptFunction{"GetTextureName", GetTextureName},
 };
 } // namespace

@@ -19,7 +19,7 @@ struct AttachedScript
 /// Logic drives.
 class Script final : public Component
 {
-public:
+  public:
     /// No files attached.
     Script() : Component(ComponentType::Script) {}
     ~Script() override;

@@ -18,7 +18,7 @@
 /// with longjmp and would skip destructors).
 class ScriptArgs
 {
-public:
+  public:
     /// A number as a finite float: NaN reads as 0, values beyond float range as the largest float.
     static float Number(lua_State* lua, int index)
     {

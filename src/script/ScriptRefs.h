@@ -12,7 +12,7 @@
 /// against the live objects or states, so a stale or forged reference reads as null.
 class ScriptRefs
 {
-public:
+  public:
     /// Pushes a reference to `object`; null pushes the null userdata.
     static void PushObject(lua_State* lua, const GameObject* object)
     {
@@ -55,7 +55,7 @@ public:
     /// Whether references are checked handles (always, outside measurements).
     static bool IsChecking() { return s_checking; }
 
-private:
+  private:
     static_assert(sizeof(void*) == 8, "references pack a 63-bit handle into a pointer-sized value");
     static constexpr uintptr_t kStateKind = uintptr_t{1} << 63;
     static constexpr uintptr_t kObjectKind = 0;

@@ -1,5 +1,5 @@
-#include "math/Quaternion.h"
 #include "math/GameConstants.h"
+#include "math/Quaternion.h"
 #include "objects/Transform.h"
 #include "script/ScriptArgs.h"
 #include "script/ScriptLibrary.h"

@@ -8,12 +8,12 @@
 /// so every slot does nothing and nothing is heard.
 class SoundSystem final : public EmptySystem
 {
-public:
+  public:
     static SoundSystem& Instance();
 
     /// Takes the event at `path` ("SFX/PlayerJump") and drops it: there is nothing to play it with yet.
     void Play(const std::string& /*path*/) {}
 
-private:
+  private:
     SoundSystem() = default;
 };

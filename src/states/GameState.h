@@ -3,7 +3,7 @@
 /// A screen on the game-state stack: the bottom one is the screen proper, the others overlays.
 class GameState
 {
-public:
+  public:
     virtual ~GameState() = default;
     /// Builds the screen and loads its level; sets the id.
     virtual void Enter() = 0;
@@ -18,10 +18,10 @@ public:
     int GetNextState() const { return m_nextState; }
     void ClearNextState() { m_nextState = 0; }
 
-protected:
+  protected:
     void SetId(int id) { m_id = id; }
 
-private:
+  private:
     int m_nextState = 0;
     int m_id = 0;
 };

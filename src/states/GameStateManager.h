@@ -11,7 +11,7 @@
 /// pending push/pop request, and the game's pause and running flags.
 class GameStateManager final : public EmptySystem
 {
-public:
+  public:
     using StateCreator = std::function<std::unique_ptr<GameState>(int id)>;
 
     static GameStateManager& Instance();
@@ -45,7 +45,7 @@ public:
     /// Replaces the id-to-screen table (tests use their own states); null restores the game's.
     void SetStateCreator(StateCreator creator) { m_creator = std::move(creator); }
 
-private:
+  private:
     GameStateManager() = default;
     void TakePendingRequest();
     void PopTop();

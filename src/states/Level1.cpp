@@ -47,7 +47,8 @@ void Level1::Update()
         return;
     const InputSystem& input = InputSystem::Instance();
     const bool pause = !WindowManager::Instance().HasFocus() || input.IsKeyTriggered(VirtualKey::kEscape) ||
-                       input.IsButtonTriggeredByAny(PadButton::kStart) || input.IsKeyTriggered(VirtualKey::Letter('P'));
+                       input.IsButtonTriggeredByAny(PadButton::kStart) ||
+                       input.IsKeyTriggered(VirtualKey::Letter('P'));
     // Without a pause menu to leave it by, pausing would freeze the race for good.
     if (pause && states.CanCreate(GameStateId::kPauseMenu))
     {

@@ -7,7 +7,7 @@
 /// The race: loads the chosen track, starts the race systems and pauses on request.
 class Level1 final : public GameState
 {
-public:
+  public:
     void Enter() override;
     void Update() override;
     /// Unloads the track.

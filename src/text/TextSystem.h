@@ -6,9 +6,9 @@
 /// holds its place in the system table and does nothing each frame.
 class TextSystem final : public EmptySystem
 {
-public:
+  public:
     static TextSystem& Instance();
 
-private:
+  private:
     TextSystem() = default;
 };

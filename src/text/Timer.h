@@ -5,7 +5,7 @@
 /// A countdown with pause and reset that can show its time on screen.
 class Timer
 {
-public:
+  public:
     /// 10 seconds, paused, not shown.
     Timer() = default;
 
@@ -29,7 +29,7 @@ public:
     /// The on-screen text for `remaining` seconds: "m : ss" from a minute on, else "%2.0f".
     static void Format(float remaining, char* out, int size);
 
-private:
+  private:
     float m_total = 10.0f;
     float m_remaining = 10.0f;
     bool m_paused = true;

@@ -37,7 +37,8 @@ TEST(FileSearch, FindFilesMatchesThePatternIgnoringCaseAndSkipsFolders)
 
 TEST(FileSearch, UnsearchableFolderReportsAndYieldsNothing)
 {
-    const std::string printed = CaptureStdout([] { EXPECT_TRUE(FindFiles("/no/such/folder/", "*").empty()); });
+    const std::string printed =
+        CaptureStdout([] { EXPECT_TRUE(FindFiles("/no/such/folder/", "*").empty()); });
     EXPECT_EQ(printed.rfind("FindFirstFile failed (", 0), 0u) << printed;
 }
 

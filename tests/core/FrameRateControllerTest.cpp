@@ -1,5 +1,5 @@
-#include "core/Clock.h"
 #include "core/FrameRateController.h"
+#include "core/Clock.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace
 // Time moves only when the code under test sleeps or when the test says the frame's work ran.
 class FakeClock : public Clock
 {
-public:
+  public:
     int64_t Now() override
     {
         ++reads;

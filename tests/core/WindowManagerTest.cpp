@@ -13,7 +13,7 @@ namespace
 {
 class WindowManagerTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         CaptureStdout([] { InputSystem::Instance().Init(); });
@@ -114,10 +114,12 @@ TEST_F(WindowManagerTest, EventsTheDebugPanelUsesDoNotReachTheGame)
 {
     Window().Init();
     int offered = 0;
-    Window().SetEventFilter([&](const SDL_Event& event) {
-        ++offered;
-        return event.type == SDL_MOUSEBUTTONDOWN;
-    });
+    Window().SetEventFilter(
+        [&](const SDL_Event& event)
+        {
+            ++offered;
+            return event.type == SDL_MOUSEBUTTONDOWN;
+        });
     PushMouseButton(SDL_BUTTON_LEFT, true, 5, 5);
     PushKey(SDL_SCANCODE_A, true);
     Window().PreUpdate();

@@ -14,17 +14,20 @@ namespace
 {
 class AiTest : public testing::Test
 {
-protected:
+  protected:
     GameObject* Racer(int player, const Vector4& position)
     {
-        GameObject* racer = world.Spawn(RaceWorld::TransformXml(position) + RaceWorld::BodyXml(1, false) +
-                                        RaceWorld::ColliderXml("BVT_SPHERE", true, "P1") +
-                                        RaceWorld::ControllerXml(player));
+        GameObject* racer =
+            world.Spawn(RaceWorld::TransformXml(position) + RaceWorld::BodyXml(1, false) +
+                        RaceWorld::ColliderXml("BVT_SPHERE", true, "P1") + RaceWorld::ControllerXml(player));
         racer->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, 1, 0});
         return racer;
     }
 
-    static Controller& ControllerOf(GameObject* racer) { return *racer->Get<Controller>(ComponentType::Controller); }
+    static Controller& ControllerOf(GameObject* racer)
+    {
+        return *racer->Get<Controller>(ComponentType::Controller);
+    }
 
     RaceWorld world;
     ActionList& actions = ActionList::Instance();
@@ -85,7 +88,7 @@ TEST_F(AiTest, StrongFireChargeHoldsThreeShots)
 TEST_F(AiTest, OpponentsAreFoundInTheConeAndWithinRange)
 {
     GameObject* self = Racer(0, {0, 0, 0, 1});
-    Racer(1, {1, 0, 20, 1}); // ahead, inside 15 degrees, 20 units away
+    Racer(1, {1, 0, 20, 1});  // ahead, inside 15 degrees, 20 units away
     Racer(2, {0, 0, -40, 1}); // behind, 40 units away
     Controller& controller = ControllerOf(self);
     controller.SetPowerLevel(40);
@@ -107,15 +110,18 @@ TEST_F(AiTest, TouchingTheLastNodeTargetsTheFirstAndJumpNodesJump)
         nodes.push_back(world.Spawn(RaceWorld::TransformXml({0, 0, 10.0f * id, 1}, {3, 3, 3, 0}) +
                                     RaceWorld::ColliderXml("BVT_SPHERE", false, "RaceNode", 0) +
                                     "<RaceNode><int name=\"ID\" value=\"" + std::to_string(id) + "\"/>" +
-                                    RaceWorld::VectorXml("facing", {0, 0, 1, 0}) + "<int name=\"Should_Jump\" value=\"" +
-                                    (id == 1 ? "1" : "0") + "\"/><int name=\"CPNode\" value=\"0\"/></RaceNode>"));
+                                    RaceWorld::VectorXml("facing", {0, 0, 1, 0}) +
+                                    "<int name=\"Should_Jump\" value=\"" + (id == 1 ? "1" : "0") +
+                                    "\"/><int name=\"CPNode\" value=\"0\"/></RaceNode>"));
     GameObject* racer = Racer(3, {0, 0, 20, 1});
     RaceLineSystem& line = RaceLineSystem::Instance();
     line.Initialize();
     AiDriver& driver = *ControllerOf(racer).GetAiDriver();
     EXPECT_EQ(driver.GetTarget(), (Vector4{0, 0, 0, 1})) << "everyone starts at the first node";
-    auto touch = [&](GameObject* node) {
-        node->Get<Collider>(ComponentType::Collider)->AddTouched(racer->Get<Collider>(ComponentType::Collider));
+    auto touch = [&](GameObject* node)
+    {
+        node->Get<Collider>(ComponentType::Collider)
+            ->AddTouched(racer->Get<Collider>(ComponentType::Collider));
         line.Update();
         node->Get<Collider>(ComponentType::Collider)->ClearTouched();
     };

@@ -7,7 +7,7 @@ namespace
 // A leaf that answers from a script of statuses and counts its ticks.
 class ScriptedLeaf final : public LeafNode
 {
-public:
+  public:
     explicit ScriptedLeaf(std::vector<BStatus> answers, int* ticks = nullptr)
         : LeafNode(nullptr), m_answers(std::move(answers)), m_ticks(ticks)
     {
@@ -21,7 +21,7 @@ public:
         return answer;
     }
 
-private:
+  private:
     std::vector<BStatus> m_answers;
     size_t m_next = 0;
     int* m_ticks;

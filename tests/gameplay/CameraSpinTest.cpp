@@ -54,8 +54,8 @@ TEST(Camera, SitsOnItsOwnerWithoutUpdatePositionAndFollowsBehindTheBall)
     EXPECT_EQ(fixed->GetPosition(), (Vector4{3, 4, 5, 1}));
 
     GameObject* ball = world.Spawn(RaceWorld::TransformXml({0, 2, 0, 1}) + RaceWorld::BodyXml(1, false) +
-                                   RaceWorld::ControllerXml(0) + "<Camera>" + RaceWorld::VectorXml("o", {0, 3, 10, 1}) +
-                                   "</Camera>");
+                                   RaceWorld::ControllerXml(0) + "<Camera>" +
+                                   RaceWorld::VectorXml("o", {0, 3, 10, 1}) + "</Camera>");
     ball->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, 1, 0});
     auto* camera = ball->Get<Camera>(ComponentType::Camera);
     camera->Snap();
@@ -82,8 +82,9 @@ TEST(Camera, OrbitPitchStaysBetweenLevelAndStraightDown)
 TEST(Spin, AngleGrowsWithSpeedSquaredAndResetsPast360)
 {
     RaceWorld world;
-    GameObject* ball = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) + RaceWorld::BodyXml(1, false, 50.0f) +
-                                   RaceWorld::ControllerXml(0) + "<Spin/>");
+    GameObject* ball =
+        world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) + RaceWorld::BodyXml(1, false, 50.0f) +
+                    RaceWorld::ControllerXml(0) + "<Spin/>");
     auto* spin = ball->Get<Spin>(ComponentType::Spin);
     ball->Get<RigidBody>(ComponentType::RigidBody)->SetVelocity({10, 0, 0, 0});
     spin->Update();

@@ -7,10 +7,12 @@
 
 RaceWorld::RaceWorld()
 {
-    CaptureStdout([&] {
-        m_engine = std::make_unique<Engine>(std::map<std::string, System*>{});
-        Factory::Instance().Init();
-    });
+    CaptureStdout(
+        [&]
+        {
+            m_engine = std::make_unique<Engine>(std::map<std::string, System*>{});
+            Factory::Instance().Init();
+        });
     m_engine->SetDeltaTime(1.0f / 60.0f);
 }
 
@@ -32,8 +34,8 @@ GameObject* RaceWorld::Spawn(const std::string& components)
 std::string RaceWorld::VectorXml(const char* name, const Vector4& v)
 {
     return std::string("<Vector4 name=\"") + name + "\"><float value=\"" + XmlFile::FormatFloat(v.x) +
-           "\"/><float value=\"" + XmlFile::FormatFloat(v.y) + "\"/><float value=\"" + XmlFile::FormatFloat(v.z) +
-           "\"/><float value=\"" + XmlFile::FormatFloat(v.w) + "\"/></Vector4>";
+           "\"/><float value=\"" + XmlFile::FormatFloat(v.y) + "\"/><float value=\"" +
+           XmlFile::FormatFloat(v.z) + "\"/><float value=\"" + XmlFile::FormatFloat(v.w) + "\"/></Vector4>";
 }
 
 std::string RaceWorld::TransformXml(const Vector4& position, const Vector4& scale)
@@ -61,8 +63,9 @@ std::string RaceWorld::BodyXml(float mass, bool gravity, float capXZ, float capY
 
 std::string RaceWorld::ColliderXml(const char* volume, bool dynamic, const char* category, int mask)
 {
-    return std::string("<Collider><string name=\"bv_type\" value=\"") + volume + "\"/>" + VectorXml("center", {0, 0, 0, 1}) +
-           VectorXml("halfWidth", {0.5f, 0.5f, 0.5f, 0}) + "<bool name=\"isDynamics\" value=\"" + (dynamic ? "1" : "0") +
+    return std::string("<Collider><string name=\"bv_type\" value=\"") + volume + "\"/>" +
+           VectorXml("center", {0, 0, 0, 1}) + VectorXml("halfWidth", {0.5f, 0.5f, 0.5f, 0}) +
+           "<bool name=\"isDynamics\" value=\"" + (dynamic ? "1" : "0") +
            "\"/><string name=\"bit_type\" value=\"" + category + "\"/><int name=\"bit_field\" value=\"" +
            std::to_string(mask) + "\"/></Collider>";
 }

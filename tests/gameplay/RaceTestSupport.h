@@ -12,7 +12,7 @@
 /// time the test sets; objects are built from component XML written in the test.
 class RaceWorld
 {
-public:
+  public:
     RaceWorld();
     ~RaceWorld();
 
@@ -23,12 +23,14 @@ public:
 
     /// Component XML for common pieces.
     static std::string TransformXml(const Vector4& position, const Vector4& scale = {1, 1, 1, 0});
-    static std::string BodyXml(float mass, bool gravity, float capXZ = 30.0f, float capY = 8.0f, bool isStatic = false);
-    static std::string ColliderXml(const char* volume, bool dynamic, const char* category = "All", int mask = -1);
+    static std::string BodyXml(float mass, bool gravity, float capXZ = 30.0f, float capY = 8.0f,
+                               bool isStatic = false);
+    static std::string ColliderXml(const char* volume, bool dynamic, const char* category = "All",
+                                   int mask = -1);
     static std::string ControllerXml(int player);
     static std::string VectorXml(const char* name, const Vector4& v);
 
-private:
+  private:
     TempFolder m_folder;
     ScopedWorkingDirectory m_cwd{m_folder.Path()};
     std::unique_ptr<Engine> m_engine;

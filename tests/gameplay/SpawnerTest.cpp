@@ -1,6 +1,6 @@
+#include "gameplay/Spawner.h"
 #include "RaceTestSupport.h"
 #include "gameplay/LifeComponent.h"
-#include "gameplay/Spawner.h"
 #include "objects/Transform.h"
 #include "particles/DecoratorComp.h"
 #include "physics/RigidBody.h"
@@ -12,17 +12,18 @@ namespace
 {
 class SpawnerTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         Factory& factory = Factory::Instance();
         for (const char* name : {"Box", "Crate"})
         {
-            XmlFile file = XmlFile::FromText(std::string("<Components>") + RaceWorld::TransformXml({0, 0, 0, 1}) +
-                                             RaceWorld::BodyXml(1, false) +
-                                             "<LifeComponent><float name=\"lifeTime\" value=\"-1\"/></LifeComponent>"
-                                             "<DecoratorComp><DT_Life value=\"1\"><float name=\"lifeMin\" value=\"2\"/>"
-                                             "<float name=\"lifeMax\" value=\"4\"/></DT_Life></DecoratorComp></Components>");
+            XmlFile file = XmlFile::FromText(
+                std::string("<Components>") + RaceWorld::TransformXml({0, 0, 0, 1}) +
+                RaceWorld::BodyXml(1, false) +
+                "<LifeComponent><float name=\"lifeTime\" value=\"-1\"/></LifeComponent>"
+                "<DecoratorComp><DT_Life value=\"1\"><float name=\"lifeMin\" value=\"2\"/>"
+                "<float name=\"lifeMax\" value=\"4\"/></DT_Life></DecoratorComp></Components>");
             auto archetype = std::make_unique<GameObject>(name);
             archetype->LoadComponents(file, file.GetRoot());
             factory.AddArchetype(std::move(archetype));
@@ -34,10 +35,11 @@ protected:
         GameObject* object = world.Spawn(
             RaceWorld::TransformXml({5, 6, 7, 1}) + "<Spawner><float name=\"SpawnRate\" value=\"" +
             XmlFile::FormatFloat(rate) + "\"/><bool name=\"SpawnWalking\" value=\"" + (walking ? "1" : "0") +
-            "\"/><bool name=\"waitToSpawn\" value=\"" + (wait ? "1" : "0") + "\"/><float name=\"spawnedObjLifeTime\" value=\"" +
-            XmlFile::FormatFloat(life) + "\"/><float name=\"spawnVel\" value=\"3\"/>" +
-            RaceWorld::VectorXml("spawnDir", {0, 1, 0, 0}) +
-            "<SpawnList><string value=\"Box\"/><string value=\"Crate\"/><string value=\"Box\"/></SpawnList></Spawner>");
+            "\"/><bool name=\"waitToSpawn\" value=\"" + (wait ? "1" : "0") +
+            "\"/><float name=\"spawnedObjLifeTime\" value=\"" + XmlFile::FormatFloat(life) +
+            "\"/><float name=\"spawnVel\" value=\"3\"/>" + RaceWorld::VectorXml("spawnDir", {0, 1, 0, 0}) +
+            "<SpawnList><string value=\"Box\"/><string value=\"Crate\"/><string "
+            "value=\"Box\"/></SpawnList></Spawner>");
         return object->Get<Spawner>(ComponentType::Spawner);
     }
 
@@ -101,8 +103,9 @@ TEST_F(SpawnerTest, WaitingSpawnerWaitsForItsObjectToDie)
 
 TEST_F(SpawnerTest, EndlessLifeIsNeverDestroyed)
 {
-    GameObject* object = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) +
-                                     "<LifeComponent><float name=\"lifeTime\" value=\"-1\"/></LifeComponent>");
+    GameObject* object =
+        world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) +
+                    "<LifeComponent><float name=\"lifeTime\" value=\"-1\"/></LifeComponent>");
     world.SetFrameTime(1000.0f);
     object->Get<LifeComponent>(ComponentType::LifeComponent)->Update();
     EXPECT_FALSE(object->IsDead());
@@ -122,11 +125,13 @@ TEST_F(SpawnerTest, LifeDecoratorDrawsALifeInItsRange)
 
 TEST_F(SpawnerTest, ScaleOverLifeGrowsFromMinimumToMaximumAndSecondScaleIsDiscarded)
 {
-    GameObject* object = world.Spawn(
-        RaceWorld::TransformXml({0, 0, 0, 1}) + "<LifeComponent><float name=\"lifeTime\" value=\"2\"/></LifeComponent>"
-        "<DecoratorComp><DT_Scale value=\"0\"><bool value=\"0\"/><bool value=\"1\"/><float value=\"1\"/><float value=\"3\"/>"
-        "</DT_Scale><DT_Scale value=\"0\"><bool value=\"1\"/><bool value=\"0\"/><float value=\"9\"/><float value=\"9\"/>"
-        "</DT_Scale></DecoratorComp>");
+    GameObject* object = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) +
+                                     "<LifeComponent><float name=\"lifeTime\" value=\"2\"/></LifeComponent>"
+                                     "<DecoratorComp><DT_Scale value=\"0\"><bool value=\"0\"/><bool "
+                                     "value=\"1\"/><float value=\"1\"/><float value=\"3\"/>"
+                                     "</DT_Scale><DT_Scale value=\"0\"><bool value=\"1\"/><bool "
+                                     "value=\"0\"/><float value=\"9\"/><float value=\"9\"/>"
+                                     "</DT_Scale></DecoratorComp>");
     auto* decorators = object->Get<DecoratorComp>(ComponentType::DecoratorComp);
     auto* life = object->Get<LifeComponent>(ComponentType::LifeComponent);
     auto* transform = object->Get<Transform>(ComponentType::Transform);
@@ -142,10 +147,11 @@ TEST_F(SpawnerTest, ScaleOverLifeGrowsFromMinimumToMaximumAndSecondScaleIsDiscar
 
 TEST_F(SpawnerTest, ScaleOverAZeroLifeLeavesTheScaleFinite)
 {
-    GameObject* object = world.Spawn(
-        RaceWorld::TransformXml({0, 0, 0, 1}) + "<LifeComponent><float name=\"lifeTime\" value=\"0\"/></LifeComponent>"
-        "<DecoratorComp><DT_Scale value=\"0\"><bool value=\"0\"/><bool value=\"1\"/><float value=\"1\"/><float value=\"3\"/>"
-        "</DT_Scale></DecoratorComp>");
+    GameObject* object = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) +
+                                     "<LifeComponent><float name=\"lifeTime\" value=\"0\"/></LifeComponent>"
+                                     "<DecoratorComp><DT_Scale value=\"0\"><bool value=\"0\"/><bool "
+                                     "value=\"1\"/><float value=\"1\"/><float value=\"3\"/>"
+                                     "</DT_Scale></DecoratorComp>");
     object->Get<DecoratorComp>(ComponentType::DecoratorComp)->Update();
     EXPECT_TRUE(object->Get<Transform>(ComponentType::Transform)->GetScale().IsFinite());
 }

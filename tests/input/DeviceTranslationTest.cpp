@@ -32,8 +32,8 @@ TEST(ControllerSnapshot, ButtonsTakeXInputBits)
     snapshot.buttons[SDL_CONTROLLER_BUTTON_RIGHTSHOULDER] = true;
     snapshot.buttons[SDL_CONTROLLER_BUTTON_BACK] = true;
     snapshot.buttons[SDL_CONTROLLER_BUTTON_GUIDE] = true;
-    EXPECT_EQ(snapshot.ToPadState().buttons,
-              PadButton::kA | PadButton::kY | PadButton::kDpadRight | PadButton::kRightShoulder | PadButton::kBack);
+    EXPECT_EQ(snapshot.ToPadState().buttons, PadButton::kA | PadButton::kY | PadButton::kDpadRight |
+                                                 PadButton::kRightShoulder | PadButton::kBack);
 }
 
 TEST(ControllerSnapshot, YAxesPointUpAndReachBothExtremes)

@@ -1,5 +1,5 @@
-#include "core/WindowManager.h"
 #include "input/InputScript.h"
+#include "core/WindowManager.h"
 #include "input/InputSystem.h"
 #include "support/ProgramRun.h"
 #include "support/TestSupport.h"
@@ -104,7 +104,8 @@ TEST(InputScript, EachBadLineIsNamedOnceAndSkipped)
     for (char c : printed)
         lines += c == '\n';
     EXPECT_EQ(lines, 14) << printed;
-    EXPECT_NE(printed.find("in.txt line 6: pad slot '4' is not 0, 1, 2 or 3; line skipped\n"), std::string::npos)
+    EXPECT_NE(printed.find("in.txt line 6: pad slot '4' is not 0, 1, 2 or 3; line skipped\n"),
+              std::string::npos)
         << printed;
     EXPECT_NE(printed.find("in.txt line 3: unknown event 'jump'"), std::string::npos) << printed;
 }
@@ -141,12 +142,14 @@ TEST(InputScript, TheRunnerAppliesTheFileAndReportsBadLines)
     const size_t disconnected = output.rfind("Controller 1 disconnected\n");
     ASSERT_NE(reconnected, std::string::npos) << output;
     EXPECT_LT(reconnected, disconnected) << output;
-    EXPECT_EQ(output.find("Controller 2 reconnected"), std::string::npos) << "unfocused: the new pad is not seen";
+    EXPECT_EQ(output.find("Controller 2 reconnected"), std::string::npos)
+        << "unfocused: the new pad is not seen";
 }
 
 TEST(InputScript, TheRunnerWillNotStartWithoutItsInputFile)
 {
     const SimRun run = RunSim("--frames 1 --input /no/such/input.txt");
-    EXPECT_NE(run.output.find("cannot open input file '/no/such/input.txt'"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("cannot open input file '/no/such/input.txt'"), std::string::npos)
+        << run.output;
     EXPECT_NE(run.status, 0);
 }

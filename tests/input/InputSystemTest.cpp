@@ -1,5 +1,5 @@
-#include "core/WindowManager.h"
 #include "input/InputSystem.h"
+#include "core/WindowManager.h"
 #include "input/VirtualKeyMap.h"
 #include "support/TestSupport.h"
 
@@ -9,7 +9,7 @@ namespace
 {
 class InputSystemTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         WindowManager::Instance().SetFocus(true);
@@ -98,7 +98,8 @@ TEST_F(InputSystemTest, EveryPadStartsConnectedAndTheFirstPollReportsTheMissingO
     EXPECT_EQ(created, "Controller 0 connected\nController 1 connected\nController 2 connected\n"
                        "Controller 3 connected\n");
     Slots().InjectConnect(1);
-    EXPECT_EQ(EndFrame(), "Controller 0 disconnected\nController 2 disconnected\nController 3 disconnected\n");
+    EXPECT_EQ(EndFrame(),
+              "Controller 0 disconnected\nController 2 disconnected\nController 3 disconnected\n");
 }
 
 TEST_F(InputSystemTest, ButtonsAreTriggeredInTheFrameAfterThePollThatSawThem)
@@ -132,7 +133,8 @@ TEST_F(InputSystemTest, AnUnfocusedGameReadsEveryPadIdleWithoutDisconnectingIt)
 
     WindowManager::Instance().SetFocus(true);
     EndFrame();
-    EXPECT_TRUE(Pad(3).IsButtonTriggered(PadButton::kA)) << "the held button counts as new once focus is back";
+    EXPECT_TRUE(Pad(3).IsButtonTriggered(PadButton::kA))
+        << "the held button counts as new once focus is back";
 }
 
 TEST_F(InputSystemTest, StickDeadZonesApplyToEachAxisAndBothExtremesReadOne)

@@ -224,7 +224,9 @@ TEST(Logic, UpdatesListsInFixedOrderReadingTheSizeAfresh)
     struct Recorder : Component
     {
         Recorder(std::vector<std::string>* log, std::string name, std::function<void()> extra = {})
-            : m_log(log), m_name(std::move(name)), m_extra(std::move(extra)) {}
+            : m_log(log), m_name(std::move(name)), m_extra(std::move(extra))
+        {
+        }
         bool Update() override
         {
             m_log->push_back(m_name);
@@ -238,8 +240,8 @@ TEST(Logic, UpdatesListsInFixedOrderReadingTheSizeAfresh)
     };
     Logic& logic = Logic::Instance();
     std::vector<std::string> log;
-    Recorder script(&log, "script"), decorator(&log, "decorator"), life(&log, "life"), spawner(&log, "spawner"),
-        ground(&log, "ground"), late(&log, "late");
+    Recorder script(&log, "script"), decorator(&log, "decorator"), life(&log, "life"),
+        spawner(&log, "spawner"), ground(&log, "ground"), late(&log, "late");
     Recorder controller(&log, "controller", [&] { logic.RegisterController(&late); });
     logic.RegisterScript(&script);
     logic.RegisterDecorator(&decorator);
@@ -248,7 +250,8 @@ TEST(Logic, UpdatesListsInFixedOrderReadingTheSizeAfresh)
     logic.RegisterController(&controller);
     logic.RegisterGround(&ground);
     logic.Update();
-    const std::vector<std::string> expected = {"ground", "controller", "late", "spawner", "life", "decorator", "script"};
+    const std::vector<std::string> expected = {"ground", "controller", "late",  "spawner",
+                                               "life",   "decorator",  "script"};
     EXPECT_EQ(log, expected);
     EXPECT_TRUE(logic.UnregisterController(&late));
     EXPECT_FALSE(logic.UnregisterController(&late));

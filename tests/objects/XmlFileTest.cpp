@@ -58,7 +58,8 @@ TEST(XmlFile, ScalarFieldsRoundTripWithNameBeforeValue)
 
 TEST(XmlFile, FindChildElementComparesTheFirstAttributeOnly)
 {
-    XmlFile file = XmlFile::FromText(R"(<r><float value="1" name="mass"/><float name="mass" value="2"/></r>)");
+    XmlFile file =
+        XmlFile::FromText(R"(<r><float value="1" name="mass"/><float name="mass" value="2"/></r>)");
     const XmlElement* found = XmlFile::FindChildElement(Parse(file), "float", "mass");
     ASSERT_NE(found, nullptr);
     EXPECT_STREQ(found->Attribute("value"), "2");
@@ -68,8 +69,8 @@ TEST(XmlFile, FindChildElementComparesTheFirstAttributeOnly)
 
 TEST(XmlFile, BoolReaderAcceptsWordsInAnyCaseAndKeepsValueOnGarbage)
 {
-    XmlFile file = XmlFile::FromText(
-        R"(<r><b value="TRUE"/><b value="yes"/><b value="No"/><b value="2"/><b/></r>)");
+    XmlFile file =
+        XmlFile::FromText(R"(<r><b value="TRUE"/><b value="yes"/><b value="No"/><b value="2"/><b/></r>)");
     const XmlElement* e = Parse(file)->FirstChildElement();
     bool v = false;
     XmlFile::ReadValue(v, e);
@@ -88,7 +89,8 @@ TEST(XmlFile, BoolReaderAcceptsWordsInAnyCaseAndKeepsValueOnGarbage)
 
 TEST(XmlFile, NumbersThatDoNotParseOrAreNotFiniteLeaveTheDestination)
 {
-    XmlFile file = XmlFile::FromText(R"(<r><f value="abc"/><f value="nan"/><f value="inf"/><i value="x"/></r>)");
+    XmlFile file =
+        XmlFile::FromText(R"(<r><f value="abc"/><f value="nan"/><f value="inf"/><i value="x"/></r>)");
     const XmlElement* e = Parse(file)->FirstChildElement();
     float f = 4.0f;
     XmlFile::ReadValue(f, e);
@@ -155,12 +157,14 @@ TEST(XmlFile, FailedLoadsPrintOneLineAndFindNothing)
     TempFolder folder;
     folder.Write("bad.xml", "<root><open></root>");
     const std::string missing = (folder.Path() / "missing.xml").string();
-    std::string printed = CaptureStdout([&] {
-        XmlFile file(missing);
-        EXPECT_FALSE(file.IsLoaded());
-        EXPECT_EQ(file.GetRoot(), nullptr);
-        EXPECT_EQ(file.FindChildElement("anything"), nullptr);
-    });
+    std::string printed = CaptureStdout(
+        [&]
+        {
+            XmlFile file(missing);
+            EXPECT_FALSE(file.IsLoaded());
+            EXPECT_EQ(file.GetRoot(), nullptr);
+            EXPECT_EQ(file.FindChildElement("anything"), nullptr);
+        });
     EXPECT_EQ(printed, "Could not load file '" + missing + "'. Error = 'Failed to open file'\n");
 
     const std::string bad = (folder.Path() / "bad.xml").string();

@@ -35,7 +35,7 @@ struct FrameRecord
 /// A scene of random spheres, boxes and oriented boxes, a few of them huge or zero-sized.
 class RandomScene
 {
-public:
+  public:
     explicit RandomScene(unsigned seed) : m_random(seed) {}
 
     void AddObjects(int count)
@@ -102,7 +102,7 @@ public:
 
     int Count() const { return static_cast<int>(m_world.objects.size()); }
 
-private:
+  private:
     struct Saved
     {
         Vector4 position;
@@ -197,7 +197,8 @@ TEST(AabbTree, QueriesMatchBruteForceThroughMovesAndRemovals)
     std::mt19937 random(3);
     std::uniform_real_distribution<float> coordinate(-50, 50);
     std::uniform_real_distribution<float> size(0, 4);
-    auto randomBox = [&] {
+    auto randomBox = [&]
+    {
         Aabb box;
         for (int k = 0; k < 3; ++k)
         {

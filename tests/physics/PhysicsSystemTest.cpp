@@ -20,7 +20,7 @@ PhysicsSystem& Physics()
 /// A component that counts the updates the physics system gives it.
 class CountingSpin final : public Component
 {
-public:
+  public:
     bool Update() override
     {
         ++updates;
@@ -65,7 +65,8 @@ TEST(PhysicsSystem, FrameTimeDecidesTheStepCount)
     CountingSpin spin;
     Physics().AddSpin(&spin);
 
-    const auto steps = [&](float frameTime) {
+    const auto steps = [&](float frameTime)
+    {
         BodyOf(ball).SetVelocity({});
         Physics().Update(frameTime);
         return static_cast<int>(std::lround(BodyOf(ball).GetVelocity().y / (-9.8f * kStep)));

@@ -13,7 +13,7 @@
 /// system for one test.
 class PhysicsWorld
 {
-public:
+  public:
     PhysicsWorld() { PhysicsSystem::Instance().Init(); }
 
     /// An initialised object at `position`; a collider of `type` unless `withCollider` is false.

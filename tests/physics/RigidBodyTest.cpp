@@ -146,7 +146,8 @@ TEST(RigidBody, SerializeWritesTheKnownNamesAndRoundTrips)
     body.Serialize(file, root, false);
     body.Serialize(file, root, true);
 
-    auto names = [](const XmlElement* element) {
+    auto names = [](const XmlElement* element)
+    {
         std::string all;
         for (const XmlElement* child = element->FirstChildElement(); child;
              child = child->NextSiblingElement())

@@ -18,7 +18,7 @@ namespace
 /// The script fixture tree with the game's own race scripts added.
 class LevelFolder
 {
-public:
+  public:
     LevelFolder()
     {
         fs::copy(FixturePath("script"), m_folder.Path(), fs::copy_options::recursive);
@@ -28,13 +28,13 @@ public:
     }
     const fs::path& Path() const { return m_folder.Path(); }
 
-private:
+  private:
     TempFolder m_folder;
 };
 
 class StubScreen final : public GameState
 {
-public:
+  public:
     explicit StubScreen(int id) { SetId(id); }
     void Enter() override {}
     void Update() override {}

@@ -12,7 +12,7 @@
 /// limits, so guard tests run fast), every fixture archetype, and ways to run frames and Lua.
 class ScriptWorld
 {
-public:
+  public:
     static constexpr long long kInstructions = 200'000;
     static constexpr size_t kMemory = 2u * 1024 * 1024;
 
@@ -36,7 +36,7 @@ public:
     /// Eval in the object's "probe.lua" state.
     static std::string Eval(GameObject* object, const std::string& code);
 
-private:
+  private:
     ScopedWorkingDirectory m_cwd;
     std::unique_ptr<Engine> m_engine;
     std::string m_startupOutput;

@@ -10,7 +10,7 @@ std::vector<std::string> g_log;
 
 class LoggingState : public GameState
 {
-public:
+  public:
     explicit LoggingState(int id) : m_id(id) {}
     ~LoggingState() override { g_log.push_back("delete " + std::to_string(m_id)); }
     void Enter() override
@@ -22,21 +22,23 @@ public:
     void Update() override { g_log.push_back("update " + std::to_string(m_id)); }
     void Exit() override { g_log.push_back("exit " + std::to_string(m_id)); }
 
-private:
+  private:
     int m_id;
 };
 
 class GameStateManagerTest : public testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         g_log.clear();
-        manager.SetStateCreator([](int id) -> std::unique_ptr<GameState> {
-            if (id >= 3 && id <= 12)
-                return std::make_unique<LoggingState>(id);
-            return nullptr;
-        });
+        manager.SetStateCreator(
+            [](int id) -> std::unique_ptr<GameState>
+            {
+                if (id >= 3 && id <= 12)
+                    return std::make_unique<LoggingState>(id);
+                return nullptr;
+            });
     }
 
     void Frame()
@@ -83,7 +85,7 @@ TEST_F(GameStateManagerTest, SwitchRemovesEveryOverlayAndUpdatesTheNewScreenThat
     Frame();
     manager.RequestSwitch(4);
     Frame();
-    const std::vector<std::string> expected = {"exit 6", "delete 6", "exit 5", "delete 5",
+    const std::vector<std::string> expected = {"exit 6", "delete 6", "exit 5",  "delete 5",
                                                "exit 3", "delete 3", "enter 4", "update 4"};
     EXPECT_EQ(g_log, expected);
     EXPECT_EQ(manager.StackSize(), 1u);

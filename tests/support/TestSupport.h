@@ -9,20 +9,20 @@ std::string FixturePath(const std::string& name);
 /// Enters a folder for the lifetime of the guard (the engine reads res/ from the working directory).
 class ScopedWorkingDirectory
 {
-public:
+  public:
     explicit ScopedWorkingDirectory(const std::filesystem::path& folder);
     ~ScopedWorkingDirectory();
     ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
     ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
 
-private:
+  private:
     std::filesystem::path m_previous;
 };
 
 /// A fresh empty folder under the system's temporary directory, removed with the object.
 class TempFolder
 {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -31,19 +31,17 @@ public:
     /// Writes `text` to `relative` inside the folder, creating its parent folders.
     void Write(const std::string& relative, const std::string& text) const;
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
 /// Runs `action` and returns what it printed to standard output.
-template <typename Action>
-std::string CaptureStdout(Action&& action);
+template <typename Action> std::string CaptureStdout(Action&& action);
 
 void BeginStdoutCapture();
 std::string EndStdoutCapture();
 
-template <typename Action>
-std::string CaptureStdout(Action&& action)
+template <typename Action> std::string CaptureStdout(Action&& action)
 {
     BeginStdoutCapture();
     action();

@@ -1,7 +1,7 @@
 // The mesh tool: primitives, winding, tangent frames and the Wavefront OBJ importer.
-#include "support/ProgramRun.h"
 #include "meshtool/ObjImporter.h"
 #include "meshtool/Primitives.h"
+#include "support/ProgramRun.h"
 
 #include "graphics/TbmFile.h"
 #include "support/TestSupport.h"

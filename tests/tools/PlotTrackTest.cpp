@@ -1,8 +1,8 @@
 // The track plot: it draws every generated scene, and draws it the way the game's camera sees
 // the world, not mirrored.
-#include "support/ProgramRun.h"
 #include "graphics/ImageFile.h"
 #include "graphics/ViewMatrices.h"
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "support/ProgramRun.h"
 #include "objects/XmlFile.h"
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 #include "trackgen/TrackDescription.h"
 #include "trackgen/TrackLayout.h"

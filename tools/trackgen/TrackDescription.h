@@ -17,7 +17,7 @@ struct TrackPoint
 /// A stretch of the centre line without ground or walls, that racers must jump.
 struct TrackGap
 {
-    float at = 0.0f;     ///< distance along the centre line from the finish line
+    float at = 0.0f; ///< distance along the centre line from the finish line
     float length = 0.0f;
 };
 
@@ -33,10 +33,10 @@ struct TrackDescription
     float nodeSpacing = 10.0f;
     float jumpLeadIn = 14.0f; ///< race nodes this far before a gap make racers jump
     int gateCount = 8;
-    int cpNodeEvery = 5; ///< every n-th race node resynchronises racers that skipped nodes
+    int cpNodeEvery = 5;      ///< every n-th race node resynchronises racers that skipped nodes
     float gridOffset = 10.0f; ///< how far past the finish line the starting grid stands
-    std::string sky;        ///< archetype of the sky dome; none when empty
-    std::string skyTexture; ///< the dome's texture; the archetype's own when empty
+    std::string sky;          ///< archetype of the sky dome; none when empty
+    std::string skyTexture;   ///< the dome's texture; the archetype's own when empty
     std::vector<TrackPoint> points;
     std::vector<TrackGap> gaps;
 };

@@ -54,8 +54,8 @@ TEST(Camera, SitsOnItsOwnerWithoutUpdatePositionAndFollowsBehindTheBall)
     EXPECT_EQ(fixed->GetPosition(), (Vector4{3, 4, 5, 1}));
 
     GameObject* ball = world.Spawn(RaceWorld::TransformXml({0, 2, 0, 1}) + RaceWorld::BodyXml(1, false) +
-                                   RaceWorld::ControllerXml(0) + "<Camera>" + RaceWorld::VectorXml("o", {0, 3, 10, 1}) +
-                                   "</Camera>");
+                                   RaceWorld::ControllerXml(0) + "<Camera>" +
+                                   RaceWorld::VectorXml("o", {0, 3, 10, 1}) + "</Camera>");
     ball->Get<Controller>(ComponentType::Controller)->SetFacing({0, 0, 1, 0});
     auto* camera = ball->Get<Camera>(ComponentType::Camera);
     camera->Snap();
@@ -82,8 +82,9 @@ TEST(Camera, OrbitPitchStaysBetweenLevelAndStraightDown)
 TEST(Spin, AngleGrowsWithSpeedSquaredAndResetsPast360)
 {
     RaceWorld world;
-    GameObject* ball = world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) + RaceWorld::BodyXml(1, false, 50.0f) +
-                                   RaceWorld::ControllerXml(0) + "<Spin/>");
+    GameObject* ball =
+        world.Spawn(RaceWorld::TransformXml({0, 0, 0, 1}) + RaceWorld::BodyXml(1, false, 50.0f) +
+                    RaceWorld::ControllerXml(0) + "<Spin/>");
     auto* spin = ball->Get<Spin>(ComponentType::Spin);
     ball->Get<RigidBody>(ComponentType::RigidBody)->SetVelocity({10, 0, 0, 0});
     spin->Update();
@@ -112,17 +113,40 @@ TEST(Hud, LapTextStopsAtTheTotalAndFinalLapShowsOnTheLastLap)
     graphics.SetSplitScreen(true);
     graphics.PostUpdate();
     hud->Update();
-    EXPECT_EQ(graphics.ScreenTexts().size(), 2u) << "lap and place, no final-lap warning yet";
+    EXPECT_EQ(graphics.ScreenTexts().size(), 3u) << "lap, place and clock, no final-lap warning yet";
     hud->LapCompleted();
     hud->LapCompleted();
     hud->LapCompleted();
     EXPECT_EQ(hud->GetLapText(), "Laps: 3 / 3");
     graphics.PostUpdate();
     EXPECT_TRUE(hud->Update());
-    ASSERT_EQ(graphics.ScreenTexts().size(), 3u);
+    ASSERT_EQ(graphics.ScreenTexts().size(), 4u);
     EXPECT_EQ(graphics.ScreenTexts()[1].text, "Final Lap");
     EXPECT_FLOAT_EQ(graphics.ScreenTexts()[1].y, -0.18f) << "player 2's quarter";
     graphics.SetSplitScreen(false);
     graphics.PostUpdate();
     EXPECT_FALSE(hud->Update());
+}
+
+TEST(Hud, PlaceIsDrawnLargeWithTheRaceClockSmallBeneathIt)
+{
+    RaceWorld world;
+    GameObject* racer = world.Spawn(RaceWorld::ControllerXml(1) + "<Hud/>");
+    auto* hud = racer->Get<Hud>(ComponentType::Hud);
+    hud->SetTotalLaps(3);
+    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    graphics.SetSplitScreen(true);
+    graphics.PostUpdate();
+    hud->Update();
+    const std::vector<ScreenText>& texts = graphics.ScreenTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1].text, "4th");
+    EXPECT_FLOAT_EQ(texts[1].x, 0.91f) << "the place keeps its position";
+    EXPECT_GT(texts[1].size.x, texts[0].size.x);
+    EXPECT_EQ(texts[2].text, "0:00.0") << "held on the grid: the clock waits";
+    EXPECT_LT(texts[2].y, texts[1].y);
+    EXPECT_LT(texts[2].size.x, texts[0].size.x);
+    EXPECT_EQ(Hud::FormatClock(65.34f), "1:05.3");
+    EXPECT_EQ(Hud::FormatClock(std::nanf("")), "0:00.0");
+    EXPECT_EQ(Hud::FormatClock(1e9f), "99:59.9");
 }

@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libgl1-mesa-dri libegl-mesa0 xvfb xauth
     clang-format python3
+    fonts-dejavu-core
 )
 
 missing=()

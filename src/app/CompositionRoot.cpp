@@ -4,6 +4,7 @@
 #include "app/LoadingContent.h"
 #include "app/PhysicsDebugShapes.h"
 #include "app/StateManagerFlow.h"
+#include "app/TextDrawing.h"
 #include "app/WindowRouter.h"
 #include "core/Engine.h"
 #include "core/Messaging.h"
@@ -72,6 +73,7 @@ void CompositionRoot::Compose()
     static LoadingContent loading;
     static WindowRouter router;
     static PhysicsDebugShapes shapes;
+    static TextDrawing texts;
     static bool composed = false;
     if (composed)
         return;
@@ -84,4 +86,5 @@ void CompositionRoot::Compose()
     WindowManager::SetListener(&router);
     PhysicsSystem::SetDebugDraw(&shapes);
     GraphicsSystem::SetScreenHidesHuds(TutorialIsShowing);
+    GraphicsSystem::SetTextDrawer(&texts);
 }

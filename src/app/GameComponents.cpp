@@ -24,6 +24,7 @@
 #include "physics/Spin.h"
 #include "script/Script.h"
 #include "sound/SoundSystem.h"
+#include "text/TextComponent.h"
 #include "text/TextSystem.h"
 
 void GameComponents::ConstructDrivers() const
@@ -64,6 +65,7 @@ void GameComponents::RegisterGraphicsComponents(Factory& factory)
     factory.RegisterComponent<MeshRenderer>(ComponentType::MeshRenderer);
     factory.RegisterComponent<Camera>(ComponentType::Camera);
     factory.RegisterComponent<Light>(ComponentType::Light);
+    factory.RegisterComponent<TextComponent>(ComponentType::TextComponent);
 }
 
 void GameComponents::RegisterGameplayComponents(Factory& factory)

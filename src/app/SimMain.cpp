@@ -11,6 +11,7 @@
 #include "objects/Factory.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
+#include "text/TextSystem.h"
 
 #include <algorithm>
 #include <chrono>
@@ -148,6 +149,7 @@ void WriteReport(const SimOptions& options, const Engine& engine,
     report.finalState = GameStateManager::Instance().GetGameState();
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     report.race = SimReport::CaptureRace();
+    report.texts = TextSystem::Instance().LastFrameTexts();
     if (options.reportPath && !report.Write(*options.reportPath))
         std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options.reportPath->c_str());
 }
@@ -169,6 +171,8 @@ int Run(const SimOptions& options, const InputScript& input)
     if (options.dt)
         engine.GetFrameController().SetFixedDeltaTime(*options.dt);
     engine.SetRandomSeed(options.seed);
+    // Copying every text each frame costs allocations the game itself does without.
+    TextSystem::Instance().SetRecording(options.reportPath.has_value());
     if (!engine.Init())
         return 1;
     if (options.render && !GraphicsSystem::Instance().HasDevice())

@@ -35,6 +35,37 @@ template <typename Values> std::string PlayerList(const Values& values, const st
     return out.str();
 }
 
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text)
+    {
+        if (c == '"' || c == '\\')
+            out += std::string("\\") + c;
+        else if (static_cast<unsigned char>(c) < 0x20)
+        {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        }
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+std::string TextsJson(const std::vector<DrawnText>& texts)
+{
+    std::ostringstream out;
+    out << ",\n  \"texts\": [";
+    for (size_t i = 0; i < texts.size(); ++i)
+        out << (i ? "," : "") << "\n    {\"text\": " << JsonString(texts[i].text) << ", \"x\": " << texts[i].x
+            << ", \"y\": " << texts[i].y << ", \"size\": " << texts[i].size
+            << ", \"viewport\": " << texts[i].viewport << "}";
+    out << (texts.empty() ? "]" : "\n  ]");
+    return out.str();
+}
+
 std::string RaceJson(const RaceReport& race)
 {
     std::ostringstream out;
@@ -54,7 +85,7 @@ std::string SimReport::ToJson() const
     std::snprintf(text, sizeof text,
                   "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
                   finalState, wallSeconds);
-    return std::string(text) + (race ? RaceJson(*race) : "") + "\n}\n";
+    return std::string(text) + (race ? RaceJson(*race) : "") + TextsJson(texts) + "\n}\n";
 }
 
 bool SimReport::Write(const std::string& path) const

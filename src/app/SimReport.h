@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/DrawnText.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -24,6 +26,8 @@ struct SimReport
     int finalState = 0;
     double wallSeconds = 0.0;
     std::optional<RaceReport> race;
+    /// The screen texts and visible labels of the last frame.
+    std::vector<DrawnText> texts;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.

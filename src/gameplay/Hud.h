@@ -24,6 +24,10 @@ class Hud final : public Component
     int GetTotalLaps() const { return m_totalLaps; }
     const std::string& GetLapText() const { return m_lapText; }
     const std::string& GetPlaceText() const { return m_placeText; }
+    /// Seconds raced since the racer was let go.
+    float GetRaceSeconds() const { return m_raceSeconds; }
+    /// The race clock's text: minutes, seconds and tenths ("1:05.3").
+    static std::string FormatClock(float seconds);
 
     void Initialize() override;
     /// Queues the texts when split screen is on and the racer is still racing; true when it drew.
@@ -33,6 +37,7 @@ class Hud final : public Component
 
   private:
     void RebuildLapText();
+    void RunClock();
     int Player() const;
 
     std::vector<std::unique_ptr<Label>> m_labels;
@@ -41,5 +46,6 @@ class Hud final : public Component
     std::string m_lapText;
     std::string m_placeText;
     Vector4 m_offset;
+    float m_raceSeconds = 0.0f;
     bool m_registered = false;
 };

@@ -126,6 +126,8 @@ void GraphicsSystem::Shutdown()
     m_passes.clear();
     m_hudPass.reset();
     m_shadowPass.reset();
+    if (s_textDrawer)
+        s_textDrawer->ReleaseDeviceObjects();
     m_resources.ReleaseDeviceObjects();
     // The context itself belongs to the window and goes with it.
     m_device->MarkContextLost();
@@ -308,6 +310,8 @@ void GraphicsSystem::ApplyView(const Camera& camera)
 
 void GraphicsSystem::PostUpdate()
 {
+    if (s_textDrawer)
+        s_textDrawer->BeginTextFrame();
     if (m_device)
     {
         BeginFrame();
@@ -317,6 +321,8 @@ void GraphicsSystem::PostUpdate()
         DrawOverlay();
         EndFrame();
     }
+    else if (s_textDrawer)
+        LayOutTexts();
     ClearFrameQueues();
 }
 
@@ -330,9 +336,14 @@ void GraphicsSystem::BeginFrame()
 
 void GraphicsSystem::DrawPlayerViews()
 {
+    ForEachView([this](const Camera& camera) { DrawView(camera); });
+}
+
+void GraphicsSystem::ForEachView(const std::function<void(const Camera&)>& draw)
+{
     if (!m_splitScreen || m_cameras.empty())
     {
-        DrawView(m_activeCamera ? *m_activeCamera : *m_defaultCamera);
+        draw(m_activeCamera ? *m_activeCamera : *m_defaultCamera);
         return;
     }
     const int count = static_cast<int>(m_cameras.size());
@@ -344,8 +355,22 @@ void GraphicsSystem::DrawPlayerViews()
             SetViewportRect(0.0f, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height));
         else
             SetPlayerViewport(player, count);
-        DrawView(*camera);
+        draw(*camera);
     }
+}
+
+void GraphicsSystem::LayOutTexts()
+{
+    // Only the view matrix and the viewport: the sky follower is moved by drawn frames alone.
+    ForEachView(
+        [this](const Camera& camera)
+        {
+            ApplyView(camera);
+            s_textDrawer->DrawTexts();
+        });
+    SetViewportRect(0.0f, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height));
+    ApplyView(m_activeCamera ? *m_activeCamera : *m_defaultCamera);
+    s_textDrawer->DrawScreenTexts(m_screenTexts);
 }
 
 void GraphicsSystem::DrawView(const Camera& camera)
@@ -361,7 +386,8 @@ void GraphicsSystem::DrawView(const Camera& camera)
     // Particles are to be drawn here, between the two halves of the passes; none exist yet.
     for (const std::unique_ptr<RenderPass>& pass : m_passes)
         pass->DrawLate(m_lateRenderers);
-    // Labels of this view belong here once the text system draws; today nothing is drawn.
+    if (s_textDrawer)
+        s_textDrawer->DrawTexts();
 }
 
 void GraphicsSystem::DrawOverlay()
@@ -369,8 +395,8 @@ void GraphicsSystem::DrawOverlay()
     SetViewportRect(0.0f, 0.0f, static_cast<float>(m_width), static_cast<float>(m_height));
     ApplyView(m_activeCamera ? *m_activeCamera : *m_defaultCamera);
     m_hudPass->Draw(m_hudLayers[kHudForeground], "hud_cam");
-    // Queued screen texts belong here, between the two HUD layers, once the text system draws;
-    // today they are dropped at the end of the frame.
+    if (s_textDrawer)
+        s_textDrawer->DrawScreenTexts(m_screenTexts);
     m_hudPass->Draw(m_hudLayers[kHudTop], "hud_cam");
 }
 

@@ -7,6 +7,7 @@
 #include "graphics/ImageFile.h"
 #include "graphics/ResourceTables.h"
 #include "graphics/ScreenText.h"
+#include "graphics/TextDrawer.h"
 #include "graphics/TextureDecoder.h"
 #include "graphics/ViewState.h"
 #include "math/Matrix4.h"
@@ -31,8 +32,9 @@ class ShadowPass;
 
 /// Owns the device, the resource tables, the registries of what draws and the per-frame draw
 /// queues. Each frame it draws the background HUD, one view per player (mesh renderers, the
-/// racers' ground shadows, then debug shapes), the foreground HUD and the debug panel, and presents. Without
-/// a device (headless runs and tests) it keeps its registries, queues and texture names and draws nothing.
+/// racers' ground shadows, debug shapes, then labels), the foreground HUD, the screen texts, the
+/// top HUD and the debug panel, and presents. Without a device (headless runs and tests) it keeps
+/// its registries, queues and texture names, draws nothing and only lays out the texts.
 class GraphicsSystem final : public System
 {
   public:
@@ -187,6 +189,9 @@ class GraphicsSystem final : public System
     /// Asks whether the current screen draws its own prompts where the HUDs are (they are then
     /// not updated); the screens live above graphics, so the composition root sets it.
     static void SetScreenHidesHuds(std::function<bool()> query) { s_screenHidesHuds = std::move(query); }
+    /// Who draws the labels of each view and the queued screen texts; the text layer lives above
+    /// graphics, so the composition root sets it. Null draws no text.
+    static void SetTextDrawer(TextDrawer* drawer) { s_textDrawer = drawer; }
 
   private:
     GraphicsSystem();
@@ -203,7 +208,11 @@ class GraphicsSystem final : public System
     // The frame, stage by stage.
     void BeginFrame();
     void DrawPlayerViews();
+    /// Sets the viewport of each view in turn and calls `draw` with its camera.
+    void ForEachView(const std::function<void(const Camera&)>& draw);
     void DrawView(const Camera& camera);
+    /// Headless: lays out the texts a drawn frame would show, so they can be reported.
+    void LayOutTexts();
     void DrawOverlay();
     void EndFrame();
     void ClearFrameQueues();
@@ -244,4 +253,5 @@ class GraphicsSystem final : public System
     bool m_captureRequested = false;
     DecodedImage m_capture;
     static inline std::function<bool()> s_screenHidesHuds;
+    static inline TextDrawer* s_textDrawer = nullptr;
 };

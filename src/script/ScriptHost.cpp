@@ -41,7 +41,7 @@ void ScriptHost::RegisterFunctions()
 
 void ScriptHost::AddLibrary()
 {
-    // Each family is one line; the sound, text and particle families join with their systems.
+    // Each family is one line; the sound and particle families join with their systems.
     AddFunctions(UtilityFunctions());
     AddFunctions(InputFunctions());
     AddFunctions(TransformFunctions());
@@ -52,6 +52,7 @@ void ScriptHost::AddLibrary()
     AddFunctions(CameraFunctions());
     AddFunctions(GameStateFunctions());
     AddFunctions(MeshFunctions());
+    AddFunctions(TextFunctions());
 }
 
 void ScriptHost::AddFunctions(std::span<const ScriptFunction> family)

@@ -27,3 +27,5 @@ std::span<const ScriptFunction> CameraFunctions();
 std::span<const ScriptFunction> GameStateFunctions();
 /// Mesh renderers: visibility and texture names.
 std::span<const ScriptFunction> MeshFunctions();
+/// Object labels: their text, size, offset and visibility.
+std::span<const ScriptFunction> TextFunctions();

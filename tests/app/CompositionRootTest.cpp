@@ -6,14 +6,13 @@
 
 namespace
 {
-// The component classes the game has today; ParticleComponent and TextComponent are yet to come.
+// The component classes the game has today; ParticleComponent is yet to come.
 std::set<ComponentType> BuiltTypes()
 {
     std::set<ComponentType> types;
     for (int type = 0; type < kComponentTypeCount; ++type)
         types.insert(static_cast<ComponentType>(type));
     types.erase(ComponentType::ParticleComponent);
-    types.erase(ComponentType::TextComponent);
     return types;
 }
 

@@ -98,7 +98,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
     race.finishPlaces = {0, 2, 1, 3};
     race.finishFrames = {90, 120, 100, 121};
     race.ranking = {0, 2, 1};
-    const std::string json = SimReport{10, 4, 0.1, race}.ToJson();
+    const std::string json = SimReport{10, 4, 0.1, race, {}}.ToJson();
     EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_places\": [0, 2, 1, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_frames\": [90, 120, 100, null]")) << json;
@@ -106,7 +106,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
 
 TEST(SimReport, WritesTheSummaryFields)
 {
-    SimReport report{120, 4, 0.5, std::nullopt};
+    SimReport report{120, 4, 0.5, std::nullopt, {}};
     const std::string json = report.ToJson();
     EXPECT_NE(json.find("\"frames\": 120"), std::string::npos);
     EXPECT_NE(json.find("\"final_state\": 4"), std::string::npos);
@@ -220,4 +220,35 @@ TEST(SimRunner, RaceWithAMissingRacerNamesItAndReportsOnlyTheRacersThatExist)
     EXPECT_TRUE(std::regex_search(json, std::regex("\"finish_places\": \\[\\d, \\d, \\d, null\\]"))) << json;
     EXPECT_TRUE(Contains(json, "\"finish_frames\": [")) << json;
     EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
+}
+
+TEST(SimReport, TextsAreListedWithTheirPlaceSizeAndViewAndEscaped)
+{
+    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}};
+    EXPECT_TRUE(
+        Contains(report.ToJson(),
+                 "\"texts\": [\n    {\"text\": \"say \\\"GO!\\\"\", \"x\": 640, \"y\": 324.5, \"size\": 129, "
+                 "\"viewport\": -1}\n  ]"))
+        << report.ToJson();
+    EXPECT_TRUE(Contains(SimReport{}.ToJson(), "\"texts\": []"));
+}
+
+TEST(SimRunner, ReportListsTheCountdownThenTheLapAndPlaceOfEveryPlayer)
+{
+    const std::string root = VANTORA_SOURCE_DIR;
+    TempFolder out;
+    const auto countdown = out.Path() / "countdown.json";
+    const auto racing = out.Path() / "racing.json";
+    const std::string race = Sim() + " --root " + root + " --state 4 --dt 0.016666 --seed 3 ";
+    ASSERT_EQ(Shell(race + "--frames 60 --report " + countdown.string() + " > /dev/null"), 0);
+    ASSERT_EQ(Shell(race + "--frames 400 --report " + racing.string() + " > /dev/null"), 0);
+    const std::string early = ReadFile(countdown), later = ReadFile(racing);
+    EXPECT_TRUE(Contains(early, "{\"text\": \"3\", \"x\": 640")) << early;
+    EXPECT_FALSE(Contains(later, "{\"text\": \"GO!\"")) << later;
+    // The lap of each quarter: left and right halves, top and bottom.
+    for (const char* at : {"\"x\": 104, \"y\": 36,", "\"x\": 736, \"y\": 36,", "\"x\": 104, \"y\": 388.5,",
+                           "\"x\": 736, \"y\": 388.5,"})
+        EXPECT_TRUE(Contains(later, std::string("{\"text\": \"Laps: 1 / 3\", ") + at)) << later;
+    EXPECT_TRUE(std::regex_search(later, std::regex("\"text\": \"[1-4](st|nd|rd|th)\", \"x\": 1222")))
+        << later;
 }

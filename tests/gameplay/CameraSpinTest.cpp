@@ -113,17 +113,40 @@ TEST(Hud, LapTextStopsAtTheTotalAndFinalLapShowsOnTheLastLap)
     graphics.SetSplitScreen(true);
     graphics.PostUpdate();
     hud->Update();
-    EXPECT_EQ(graphics.ScreenTexts().size(), 2u) << "lap and place, no final-lap warning yet";
+    EXPECT_EQ(graphics.ScreenTexts().size(), 3u) << "lap, place and clock, no final-lap warning yet";
     hud->LapCompleted();
     hud->LapCompleted();
     hud->LapCompleted();
     EXPECT_EQ(hud->GetLapText(), "Laps: 3 / 3");
     graphics.PostUpdate();
     EXPECT_TRUE(hud->Update());
-    ASSERT_EQ(graphics.ScreenTexts().size(), 3u);
+    ASSERT_EQ(graphics.ScreenTexts().size(), 4u);
     EXPECT_EQ(graphics.ScreenTexts()[1].text, "Final Lap");
     EXPECT_FLOAT_EQ(graphics.ScreenTexts()[1].y, -0.18f) << "player 2's quarter";
     graphics.SetSplitScreen(false);
     graphics.PostUpdate();
     EXPECT_FALSE(hud->Update());
+}
+
+TEST(Hud, PlaceIsDrawnLargeWithTheRaceClockSmallBeneathIt)
+{
+    RaceWorld world;
+    GameObject* racer = world.Spawn(RaceWorld::ControllerXml(1) + "<Hud/>");
+    auto* hud = racer->Get<Hud>(ComponentType::Hud);
+    hud->SetTotalLaps(3);
+    GraphicsSystem& graphics = GraphicsSystem::Instance();
+    graphics.SetSplitScreen(true);
+    graphics.PostUpdate();
+    hud->Update();
+    const std::vector<ScreenText>& texts = graphics.ScreenTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[1].text, "4th");
+    EXPECT_FLOAT_EQ(texts[1].x, 0.91f) << "the place keeps its position";
+    EXPECT_GT(texts[1].size.x, texts[0].size.x);
+    EXPECT_EQ(texts[2].text, "0:00.0") << "held on the grid: the clock waits";
+    EXPECT_LT(texts[2].y, texts[1].y);
+    EXPECT_LT(texts[2].size.x, texts[0].size.x);
+    EXPECT_EQ(Hud::FormatClock(65.34f), "1:05.3");
+    EXPECT_EQ(Hud::FormatClock(std::nanf("")), "0:00.0");
+    EXPECT_EQ(Hud::FormatClock(1e9f), "99:59.9");
 }

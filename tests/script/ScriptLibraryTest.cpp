@@ -12,6 +12,7 @@
 #include "script/Script.h"
 #include "script/ScriptHost.h"
 #include "states/GameStateManager.h"
+#include "text/TextComponent.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -44,7 +45,7 @@ TEST(ScriptLibrary, RegistersEveryFunctionByItsExactNameInEveryState)
 {
     ScriptWorld world;
     const auto& functions = Logic::Instance().GetScriptHost().Functions();
-    EXPECT_EQ(functions.size(), 100u);
+    EXPECT_EQ(functions.size(), 102u);
     for (const char* name : {"SetPlayerStateByInedx", "GetCollidedWithIndexing", "DrawHud", "SwitchToState"})
         EXPECT_EQ(Lua(std::string("return type(") + name + ")"), "\"function\"") << name;
 }
@@ -305,4 +306,22 @@ TEST(ScriptLibrary, GameStates)
     states.Update();
     EXPECT_EQ(Lua("return GetGameState()"), "11");
     states.SetStateCreator(nullptr);
+}
+
+TEST(ScriptLibrary, Texts)
+{
+    ScriptWorld world;
+    GameObject* probe = world.Create("Probe");
+    auto* label = static_cast<TextComponent*>(probe->AddComponent(std::make_unique<TextComponent>()));
+    ScriptWorld::Eval(probe, "SetObjText(me, 'Lap 2', true, 99, 9, 9)");
+    EXPECT_EQ(label->GetText(), "Lap 2");
+    EXPECT_EQ(label->GetWidth(), 30) << "text only: the size stays";
+    ScriptWorld::Eval(probe, "SetObjText(me, 'Boost!', nil, 20.7, 1.5, 2)");
+    EXPECT_EQ(label->GetText(), "Boost!");
+    EXPECT_EQ(label->GetWidth(), 20);
+    EXPECT_EQ(label->GetHeight(), 20);
+    ScriptWorld::Eval(probe, "SetObjTextVisible(me, true)");
+    EXPECT_TRUE(label->IsVisible());
+    ScriptWorld::Eval(probe, "SetObjTextVisible(me, false)");
+    EXPECT_FALSE(label->IsVisible());
 }

@@ -329,7 +329,9 @@ TEST(ContentCheck, TheGamesComponentsNameTheirFieldsAsTheirWriterWritesThem)
     EXPECT_FALSE(fields.FieldsOf("Ground"));
     EXPECT_EQ(fields.FieldsOf("Spin"), Names{}) << "its angle is not kept in files";
     EXPECT_FALSE(fields.FieldsOf("RigidBody")->contains("inverseMass"));
-    EXPECT_FALSE(fields.FieldsOf("TextComponent")) << "the engine has no creator for it";
+    EXPECT_EQ(fields.FieldsOf("TextComponent"),
+              (Names{"Text", "Width", "Height", "xOffset", "yOffset", "Color", "visible"}));
+    EXPECT_FALSE(fields.FieldsOf("ParticleComponent")) << "the engine has no creator for it";
 
     TempFolder root;
     root.Write("res/archetype/racer.xml",

@@ -64,6 +64,16 @@ FieldMeanings FieldMeanings::Shipped()
         {"MeshRenderer", "tileY",
          "how often they repeat across v: the element right after tileX, whatever its name"},
 
+        {"TextComponent", "",
+         "A label floating over its object, drawn with the game's font in its player's view."},
+        {"TextComponent", "Text", "the text shown (the first child, read by position); UTF-8"},
+        {"TextComponent", "Width",
+         "the font size, scaled with the window's width (1184 pixels draw it as given)"},
+        {"TextComponent", "Height", "kept and written, not used when drawing"},
+        {"TextComponent", "xOffset", "added to the object's x before the label is placed on screen"},
+        {"TextComponent", "yOffset", "added to the object's y before the label is placed on screen"},
+        {"TextComponent", "Color", "red, green, blue and alpha from 0 to 1"},
+        {"TextComponent", "visible", "whether the label is drawn; scripts switch it with SetObjTextVisible"},
         {"Camera", "", "A player's view: follows the object it belongs to (a racer) from behind."},
         {"Camera", "offset",
          "x: sideways swing with the steering stick, y: height above the ball (more at speed), z: distance "

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+/// A glyph atlas on the device: two 8-bit channels, the glyphs' coverage and their outline.
+class GlyphTexture
+{
+  public:
+    GlyphTexture() = default;
+    ~GlyphTexture() { Release(); }
+    GlyphTexture(const GlyphTexture&) = delete;
+    GlyphTexture& operator=(const GlyphTexture&) = delete;
+
+    /// Uploads `width` x `height` pixels of two bytes each (coverage, outline); false if empty.
+    bool Upload(int width, int height, const std::vector<uint8_t>& pixels);
+    /// Deletes the device texture.
+    void Release();
+    /// The device texture, 0 when none.
+    unsigned Id() const { return m_texture; }
+
+  private:
+    unsigned m_texture = 0;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+/// One corner of a glyph quad: window pixels from the top left, atlas texture coordinates and
+/// the text's colour.
+struct TextVertex
+{
+    float x, y;
+    float u, v;
+    float r, g, b, a;
+};
+
+static_assert(sizeof(TextVertex) == 32);

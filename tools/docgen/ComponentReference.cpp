@@ -237,9 +237,10 @@ std::string ComponentReference::Row(const std::string& part, const FieldInfo& in
                                             WrittenText(info.written),
                                             CloneText(info, cloned),
                                             meaning};
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a literal + temporary string.
     std::string row = "|";
     for (const std::string& cell : cells)
-        row += " " + Escaped(cell) + " |";
+        row.append(" ").append(Escaped(cell)).append(" |");
     return row + "\n";
 }
 

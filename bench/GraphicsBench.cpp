@@ -9,6 +9,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "objects/Logic.h"
 #include "states/GameStateManager.h"
+#include "support/QuietStdout.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -23,33 +24,23 @@ constexpr int kWarmUpFrames = 400;
 
 Engine* RaceEngine()
 {
-    static Engine* engine = []
-    {
-        std::filesystem::current_path(VANTORA_SOURCE_DIR);
-        std::fflush(stdout);
-        const int saved = dup(1);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, 1);
-        WindowManager::Instance().SetHeadless(false);
-        WindowManager::Instance().UseOffscreenDriver();
-        GraphicsSystem::Instance().SetFullscreen(false);
-        auto* e = new Engine;
-        e->GetFrameController().SetFixedDeltaTime(1.0f / 60.0f);
-        e->SetRandomSeed(1u);
-        e->Init();
-        GameStateManager::Instance().RequestPush(4);
-        e->RunFrame();
-        CheckPointSystem::Instance().SetLapAmount(1000); // never ends while measured
-        for (Component* c : Logic::Instance().Controllers())
-            static_cast<Controller*>(c)->SetPlayerState(0);
-        for (int i = 0; i < kWarmUpFrames; ++i)
+    static Engine* engine = Quietly(
+        []
+        {
+            UseOffscreenWindow();
+            auto* e = new Engine;
+            e->GetFrameController().SetFixedDeltaTime(1.0f / 60.0f);
+            e->SetRandomSeed(1u);
+            e->Init();
+            GameStateManager::Instance().RequestPush(4);
             e->RunFrame();
-        std::fflush(stdout);
-        dup2(saved, 1);
-        close(devNull);
-        close(saved);
-        return GraphicsSystem::Instance().HasDevice() ? e : nullptr;
-    }();
+            CheckPointSystem::Instance().SetLapAmount(1000); // never ends while measured
+            for (Component* c : Logic::Instance().Controllers())
+                static_cast<Controller*>(c)->SetPlayerState(0);
+            for (int i = 0; i < kWarmUpFrames; ++i)
+                e->RunFrame();
+            return GraphicsSystem::Instance().HasDevice() ? e : nullptr;
+        });
     return engine;
 }
 

@@ -8,6 +8,7 @@
 #include "graphics/RenderDevice.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "support/QuietStdout.h"
 #include "text/FontFace.h"
 #include "text/FontSettings.h"
 #include "text/TextComponent.h"
@@ -28,24 +29,14 @@ std::atomic<long long> g_allocations{0};
 
 bool DeviceReady()
 {
-    static const bool ready = []
-    {
-        std::filesystem::current_path(VANTORA_SOURCE_DIR);
-        std::fflush(stdout);
-        const int saved = dup(1);
-        const int devNull = open("/dev/null", O_WRONLY);
-        dup2(devNull, 1);
-        WindowManager::Instance().SetHeadless(false);
-        WindowManager::Instance().UseOffscreenDriver();
-        GraphicsSystem::Instance().SetFullscreen(false);
-        WindowManager::Instance().Init();
-        GraphicsSystem::Instance().Init();
-        std::fflush(stdout);
-        dup2(saved, 1);
-        close(devNull);
-        close(saved);
-        return GraphicsSystem::Instance().HasDevice();
-    }();
+    static const bool ready = Quietly(
+        []
+        {
+            UseOffscreenWindow();
+            WindowManager::Instance().Init();
+            GraphicsSystem::Instance().Init();
+            return GraphicsSystem::Instance().HasDevice();
+        });
     return ready;
 }
 

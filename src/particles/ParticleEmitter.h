@@ -1,0 +1,110 @@
+#pragma once
+
+#include "math/Quaternion.h"
+#include "math/Vector4.h"
+#include "objects/XmlFile.h"
+#include "particles/Particle.h"
+#include "particles/ParticleDecorator.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class GameObject;
+class ParticleComponent;
+
+/// One particle effect: a pool of particle records, a spawn clock, a material and texture, and
+/// the ordered behaviours that place, move, colour, scale and kill the particles.
+///
+/// The state the behaviours read and write is reachable through the inline accessors below, so
+/// a behaviour can be exercised with a bare emitter and an owner object.
+class ParticleEmitter
+{
+  public:
+    ParticleEmitter() = default;
+    explicit ParticleEmitter(std::string name) : m_name(std::move(name)) {}
+    ~ParticleEmitter();
+    ParticleEmitter(const ParticleEmitter&) = delete;
+    ParticleEmitter& operator=(const ParticleEmitter&) = delete;
+
+    /// The effect file name without ".xml".
+    const std::string& Name() const { return m_name; }
+
+    /// The object the effect belongs to; null before Initialize, or for a bare emitter in a test.
+    GameObject* OwnerObject() const { return m_ownerObject; }
+    /// Sets the owner object directly (tests, and the component's Initialize through SetOwner).
+    void SetOwnerObject(GameObject* owner) { m_ownerObject = owner; }
+    /// The component holding this effect; null before Initialize.
+    ParticleComponent* Owner() const { return m_owner; }
+
+    /// The engine's frame time of the update in progress, in seconds.
+    float FrameTime() const { return m_frameTime; }
+    /// Sets the frame time the next behaviour calls see (the emitter's Update sets it itself).
+    void SetFrameTime(float dt) { m_frameTime = dt; }
+
+    bool IsActive() const { return m_active; }
+    void SetActive(bool active) { m_active = active; }
+    bool LocalPos() const { return m_localPos; }
+    void SetLocalPos(bool on) { m_localPos = on; }
+    bool LocalVel() const { return m_localVel; }
+    bool LocalAccel() const { return m_localAccel; }
+    bool UsesCulling() const { return m_useCulling; }
+
+    /// Added to every spawn position ("offset").
+    const Vector4& Offset() const { return m_offset; }
+    void SetOffset(const Vector4& offset) { m_offset = offset; }
+    /// The rotation applied to spawn vectors ("orientation").
+    const Quaternion& Orientation() const { return m_orientation; }
+    void SetOrientation(const Quaternion& orientation) { m_orientation = orientation; }
+
+    uint32_t MaxParticles() const { return m_maxParticles; }
+    uint32_t SpawnNum() const { return m_spawnNum; }
+    float SpawnRate() const { return m_spawnRate; }
+    float DefaultLifetime() const { return m_defaultLifetime; }
+
+    /// The live particles, in pool order.
+    const std::vector<Particle>& Particles() const { return m_particles; }
+    /// The behaviours in the order the effect file lists them.
+    const std::vector<std::unique_ptr<ParticleDecorator>>& Decorators() const { return m_decorators; }
+    /// The behaviour of type `type`, or null.
+    ParticleDecorator* FindDecorator(uint32_t type) const;
+
+    /// Sets the owner and runs every behaviour's Initialize.
+    void Initialize(ParticleComponent& owner, GameObject* ownerObject);
+    /// Ages, updates and removes particles, then spawns on the clock; `dt` in seconds.
+    void Update(float dt);
+    /// Spawns up to `count` particles; false as soon as the pool is full.
+    bool Spawn(uint32_t count);
+    /// Removes every particle.
+    void Clear() { m_particles.clear(); }
+    /// Appends a behaviour unless one of its type is already present; false when it is dropped.
+    bool AddDecorator(std::unique_ptr<ParticleDecorator> decorator);
+
+    /// Reads the effect's fields and behaviours from the file's root element.
+    void Deserialize(const XmlElement* root);
+    /// Writes the effect as its file would hold it under `parent`.
+    void Serialize(XmlFile& file, XmlElement* parent) const;
+
+  private:
+    std::string m_name = "default";
+    ParticleComponent* m_owner = nullptr;
+    GameObject* m_ownerObject = nullptr;
+    float m_frameTime = 0.0f;
+
+    bool m_active = true;
+    bool m_localPos = false;
+    bool m_localAccel = false;
+    bool m_localVel = false;
+    bool m_useCulling = true;
+    Vector4 m_offset;
+    Quaternion m_orientation;
+    uint32_t m_maxParticles = 100;
+    uint32_t m_spawnNum = 1;
+    float m_spawnRate = 1.0f;
+    float m_spawnClock = 0.0f;
+    float m_defaultLifetime = 1.0f;
+
+    std::vector<std::unique_ptr<ParticleDecorator>> m_decorators;
+    std::vector<Particle> m_particles;
+};

@@ -24,7 +24,7 @@ class ParticleEmitter
   public:
     ParticleEmitter() = default;
     explicit ParticleEmitter(std::string name) : m_name(std::move(name)) {}
-    ~ParticleEmitter();
+    ~ParticleEmitter() = default;
     ParticleEmitter(const ParticleEmitter&) = delete;
     ParticleEmitter& operator=(const ParticleEmitter&) = delete;
 

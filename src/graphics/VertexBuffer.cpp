@@ -35,6 +35,10 @@ void VertexBuffer::Update(const void* data, uint32_t count)
         return;
     const uint32_t n = count < m_capacity ? count : m_capacity;
     glBindBuffer(GL_ARRAY_BUFFER, m_buffer);
+    // Fresh storage first: writing into storage a queued draw still reads would make the driver
+    // wait for that draw to finish.
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(static_cast<uint64_t>(m_capacity) * m_stride),
+                 nullptr, GL_DYNAMIC_DRAW);
     glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(static_cast<uint64_t>(n) * m_stride), data);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }

@@ -19,7 +19,8 @@ class VertexBuffer
     /// A dynamic buffer is refilled with Update every frame.
     bool Create(RenderDevice& device, const VertexLayout& layout, const void* data, uint32_t capacity,
                 bool dynamic);
-    /// Overwrites the first `count` vertices (at most the capacity).
+    /// Refills the first `count` vertices (at most the capacity) in fresh storage, so draws still
+    /// queued with the old contents never hold the caller up.
     void Update(const void* data, uint32_t count);
     /// Draws `count` vertices from `first`.
     void Draw(RenderDevice& device, Primitive primitive, uint32_t first, uint32_t count) const;

@@ -115,28 +115,52 @@ Packing Pack(const std::vector<Raster>& rasters, int margin, int atlasWidth)
     return packing;
 }
 
+// The largest value within `radius` of each of `n` samples (zero beyond the ends), read and
+// written with strides. Van Herk and Gil-Werman: running maxima over blocks of the window's
+// width from both ends, so the cost does not grow with the radius.
+void MaxWithin(const uint8_t* in, size_t inStride, uint8_t* out, size_t outStride, int n, int radius,
+               std::vector<uint8_t>& forward, std::vector<uint8_t>& backward)
+{
+    const int window = 2 * radius + 1;
+    const int padded = n + 2 * radius;
+    forward.assign(static_cast<size_t>(padded), 0);
+    backward.assign(static_cast<size_t>(padded), 0);
+    auto sample = [&](int j) -> uint8_t
+    {
+        const int i = j - radius;
+        return i >= 0 && i < n ? in[static_cast<size_t>(i) * inStride] : uint8_t{0};
+    };
+    for (int start = 0; start < padded; start += window)
+    {
+        const int end = std::min(start + window, padded);
+        uint8_t running = 0;
+        for (int j = start; j < end; ++j)
+            forward[static_cast<size_t>(j)] = running = std::max(running, sample(j));
+        running = 0;
+        for (int j = end - 1; j >= start; --j)
+            backward[static_cast<size_t>(j)] = running = std::max(running, sample(j));
+    }
+    for (int i = 0; i < n; ++i)
+        out[static_cast<size_t>(i) * outStride] =
+            std::max(backward[static_cast<size_t>(i)], forward[static_cast<size_t>(i + window - 1)]);
+}
+
 // Green is red grown by `radius` pixels (a square max filter, row pass then column pass).
 void GrowOutline(std::vector<uint8_t>& pixels, int atlasWidth, const Glyph& cell, int radius)
 {
-    std::vector<uint8_t> rows(static_cast<size_t>(cell.width * cell.height), 0);
-    auto red = [&](int x, int y)
-    { return pixels[static_cast<size_t>(((cell.y + y) * atlasWidth + cell.x + x) * 2)]; };
+    const auto width = static_cast<size_t>(cell.width);
+    std::vector<uint8_t> rows(width * static_cast<size_t>(cell.height), 0);
+    std::vector<uint8_t> forward, backward;
+    uint8_t* origin =
+        pixels.data() +
+        (static_cast<size_t>(cell.y) * static_cast<size_t>(atlasWidth) + static_cast<size_t>(cell.x)) * 2;
+    const size_t pitch = static_cast<size_t>(atlasWidth) * 2;
     for (int y = 0; y < cell.height; ++y)
-        for (int x = 0; x < cell.width; ++x)
-        {
-            uint8_t best = 0;
-            for (int dx = std::max(0, x - radius); dx <= std::min(cell.width - 1, x + radius); ++dx)
-                best = std::max(best, red(dx, y));
-            rows[static_cast<size_t>(y * cell.width + x)] = best;
-        }
-    for (int y = 0; y < cell.height; ++y)
-        for (int x = 0; x < cell.width; ++x)
-        {
-            uint8_t best = 0;
-            for (int dy = std::max(0, y - radius); dy <= std::min(cell.height - 1, y + radius); ++dy)
-                best = std::max(best, rows[static_cast<size_t>(dy * cell.width + x)]);
-            pixels[static_cast<size_t>(((cell.y + y) * atlasWidth + cell.x + x) * 2 + 1)] = best;
-        }
+        MaxWithin(origin + static_cast<size_t>(y) * pitch, 2, rows.data() + static_cast<size_t>(y) * width, 1,
+                  cell.width, radius, forward, backward);
+    for (int x = 0; x < cell.width; ++x)
+        MaxWithin(rows.data() + x, width, origin + static_cast<size_t>(x) * 2 + 1, pitch, cell.height, radius,
+                  forward, backward);
 }
 
 void Blit(std::vector<uint8_t>& pixels, int atlasWidth, const Raster& raster, int x, int y)

@@ -111,6 +111,9 @@ void BM_FinishEmptyFrame(benchmark::State& state)
 }
 BENCHMARK(BM_FinishEmptyFrame)->Unit(benchmark::kMillisecond);
 
+// A new size as the game meets it: the atlas made, the first text written into it, and the
+// result on the device. `range(1)` characters are written: the countdown's "GO!" or every
+// printable ASCII character.
 void BM_AtlasForANewSize(benchmark::State& state)
 {
     if (!DeviceReady())
@@ -119,16 +122,30 @@ void BM_AtlasForANewSize(benchmark::State& state)
     if (!face.Load(FontSettings().Path()))
         return state.SkipWithError("no font");
     const int size = static_cast<int>(state.range(0));
+    std::string written = "GO!";
+    if (state.range(1) > 3)
+    {
+        written.clear();
+        for (char c = 0x20; c < 0x7F; ++c)
+            written += c;
+    }
     for (auto _ : state)
     {
         const auto atlas = face.BuildAtlas(size * 3 / 2);
+        atlas->Measure(written);
         GlyphTexture texture;
         texture.Upload(atlas->Width(), atlas->Height(), atlas->Pixels());
         benchmark::DoNotOptimize(texture.Id());
     }
 }
 // The HUD's size at 1280 pixels, a label's, and the countdown's.
-BENCHMARK(BM_AtlasForANewSize)->Arg(16)->Arg(32)->Arg(129)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AtlasForANewSize)
+    ->Args({16, 3})
+    ->Args({32, 3})
+    ->Args({129, 3})
+    ->Args({16, 95})
+    ->Args({129, 95})
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 // Counting every allocation shows the frame makes none. The replaced pair is malloc and free

@@ -26,6 +26,19 @@ bool GlyphTexture::Upload(int width, int height, const std::vector<uint8_t>& pix
     return true;
 }
 
+void GlyphTexture::UpdateRows(int width, int top, int rows, const std::vector<uint8_t>& pixels)
+{
+    const size_t offset = static_cast<size_t>(top) * static_cast<size_t>(width) * 2;
+    if (!m_texture || width <= 0 || top < 0 || rows <= 0 ||
+        pixels.size() < offset + static_cast<size_t>(rows) * static_cast<size_t>(width) * 2)
+        return;
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, top, width, rows, GL_RG, GL_UNSIGNED_BYTE, pixels.data() + offset);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
 void GlyphTexture::Release()
 {
     if (m_texture && RenderDevice::IsContextAlive())

@@ -14,6 +14,9 @@ class GlyphTexture
 
     /// Uploads `width` x `height` pixels of two bytes each (coverage, outline); false if empty.
     bool Upload(int width, int height, const std::vector<uint8_t>& pixels);
+    /// Replaces rows [top, top + rows) of the uploaded texture, `width` pixels wide, from the
+    /// whole image `pixels`.
+    void UpdateRows(int width, int top, int rows, const std::vector<uint8_t>& pixels);
     /// Deletes the device texture.
     void Release();
     /// The device texture, 0 when none.

@@ -23,13 +23,14 @@ layout(location = 0) in vec2 inPosition;
 layout(location = 1) in vec2 inTexCoord;
 layout(location = 2) in vec4 inColour;
 uniform vec4 viewport; // left, top, width, height in window pixels
+uniform sampler2D atlas;
 out vec2 vTexCoord;
 out vec4 vColour;
 void main()
 {
     vec2 ndc = (inPosition - viewport.xy) / viewport.zw * 2.0 - 1.0;
     gl_Position = vec4(ndc.x, -ndc.y, 0.0, 1.0);
-    vTexCoord = inTexCoord;
+    vTexCoord = inTexCoord / vec2(textureSize(atlas, 0)); // given in atlas pixels
     vColour = inColour;
 }
 )";

@@ -1,7 +1,7 @@
 #pragma once
 
-/// One corner of a glyph quad: window pixels from the top left, atlas texture coordinates and
-/// the text's colour.
+/// One corner of a glyph quad: window pixels from the top left, the atlas position in atlas
+/// pixels, and the text's colour.
 struct TextVertex
 {
     float x, y;

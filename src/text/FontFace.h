@@ -8,14 +8,13 @@
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
 
-/// One font file opened with FreeType, from which atlases of any size are rasterised.
+/// One font file opened with FreeType, from which atlases of any size are made. Each atlas keeps
+/// the font open for as long as it lives, so opening another file never pulls a face out from
+/// under an atlas still drawing with it.
 class FontFace
 {
   public:
     FontFace();
-    ~FontFace();
-    FontFace(const FontFace&) = delete;
-    FontFace& operator=(const FontFace&) = delete;
 
     /// Opens the font file at `path` (closing any other); false if it is missing or not a font.
     bool Load(const std::string& path);
@@ -24,11 +23,11 @@ class FontFace
     /// The family and style FreeType reads from the file ("League Spartan Bold").
     std::string FaceName() const;
 
-    /// Rasterises the atlas for lines `lineHeight` pixels high (ascender to descender); null
-    /// without a font.
+    /// The atlas for lines `lineHeight` pixels high (ascender to descender), whose glyphs are
+    /// rasterised as they are first written; null without a font.
     std::unique_ptr<GlyphAtlas> BuildAtlas(int lineHeight) const;
 
   private:
-    FT_LibraryRec_* m_library = nullptr;
-    FT_FaceRec_* m_face = nullptr;
+    std::shared_ptr<FT_LibraryRec_> m_library;
+    std::shared_ptr<FT_FaceRec_> m_face;
 };

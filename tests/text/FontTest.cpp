@@ -75,6 +75,48 @@ TEST(FontFace, AtlasHoldsAnOutlineAroundEveryGlyph)
     EXPECT_GT(pixels[edge + 1], 0);
 }
 
+TEST(GlyphAtlas, GlyphsAreRasterisedAsTheyAreWrittenAndKeepTheirCellsAsTheImageGrows)
+{
+    const auto atlas = ShippedAtlas(96);
+    const int emptyHeight = atlas->Height();
+    const Glyph first = atlas->Find(U'G');
+    const std::vector<uint8_t> before(atlas->Pixels().begin(), atlas->Pixels().end());
+    std::string everything;
+    for (char c = 0x21; c < 0x7F; ++c)
+        everything += c;
+    atlas->Measure(everything);
+    EXPECT_GT(atlas->Height(), emptyHeight);
+    const Glyph again = atlas->Find(U'G');
+    EXPECT_EQ(again.x, first.x);
+    EXPECT_EQ(again.y, first.y);
+    // The first glyph's cell is untouched by what was placed and grown after it.
+    const std::vector<uint8_t>& after = atlas->Pixels();
+    for (int row = 0; row < first.height; ++row)
+    {
+        const auto at = static_cast<long>(((first.y + row) * atlas->Width() + first.x) * 2);
+        ASSERT_TRUE(
+            std::equal(before.begin() + at, before.begin() + at + first.width * 2, after.begin() + at));
+    }
+    std::vector<TextVertex> out;
+    atlas->Append("G", 400, 300, kWhite, kWindow, out);
+    ASSERT_EQ(out.size(), 6u);
+    EXPECT_EQ(out[0].u, static_cast<float>(first.x)); // texture positions are in atlas pixels
+    EXPECT_EQ(out[0].v, static_cast<float>(first.y));
+}
+
+TEST(GlyphAtlas, AnAtlasKeepsDrawingAfterItsFaceOpensAnotherFileOrIsGone)
+{
+    std::unique_ptr<GlyphAtlas> atlas;
+    {
+        FontFace face;
+        ASSERT_TRUE(face.Load(ShippedFont()));
+        atlas = face.BuildAtlas(40);
+        EXPECT_FALSE(face.Load("/nonexistent/font.otf"));
+    }
+    EXPECT_GT(atlas->Find(U'W').width, 0);
+    EXPECT_EQ(&atlas->Find(U'\u4E2D'), &atlas->Placeholder());
+}
+
 TEST(FontFace, MissingOrUnreadableFileIsRefused)
 {
     TempFolder folder;

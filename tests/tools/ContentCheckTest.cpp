@@ -108,6 +108,7 @@ TEST(ContentCheck, NamesEveryPlantedMistakeWithFileLineAndObjectAndNothingElse)
         {"scene/harbour.xml", 93, "the race line does not close"},
         {"scene/harbour.xml", 17, "object 4 (Racer) is a racer whose Controller gives no player index"},
         {"scene/harbour.xml", 0, "no racer is player 3"},
+        {"fonts/font.xml", 2, "font file 'LeagueSpartan-Bld.otf' is not in res/fonts/"},
     };
     for (const Planted& p : planted)
         EXPECT_EQ(CountFindings(report, Severity::Problem, p.file, p.line, p.text), 1)
@@ -132,7 +133,7 @@ TEST(ContentCheck, TheProgramFailsOnProblemsOnlyAndSaysWhenThereIsNoTree)
     EXPECT_EQ(RunCheck("--root " + std::string(VANTORA_SOURCE_DIR), &output), 0) << output;
     EXPECT_EQ(output, "vantora-check: no problems\n") << "the shipped content is clean";
     EXPECT_EQ(RunCheck("--root " + FixturePath("check"), &output), 1);
-    EXPECT_TRUE(output.ends_with("\nvantora-check: 18 problems, 2 warnings\n")) << output;
+    EXPECT_TRUE(output.ends_with("\nvantora-check: 19 problems, 2 warnings\n")) << output;
     EXPECT_EQ(RunCheck("--root " + FixturePath("check") + " --colour", &output), 2);
     EXPECT_EQ(RunCheck("--root /nonexistent", &output), 2);
     EXPECT_EQ(output, "vantora-check: there is no folder res/ in '/nonexistent'\n");
@@ -434,5 +435,26 @@ TEST(ContentCheck, ArchetypeNamesMustBeUniqueAndEverySpawnedNameMustExist)
                       "archetype 'Dropper': its Spawner can never spawn 'crate': archetype 'crate' does not "
                       "exist; did you mean 'Crate'?"),
         1)
+        << All(report);
+}
+
+TEST(ContentCheck, TheFontMustBeAFontFileAndItsFaceNameTheFilesOwn)
+{
+    TempFolder root;
+    std::filesystem::create_directories(root.Path() / "res/fonts");
+    std::filesystem::copy_file(std::filesystem::path(VANTORA_SOURCE_DIR) / "res/fonts/LeagueSpartan-Bold.otf",
+                               root.Path() / "res/fonts/Spartan.otf");
+    root.Write("res/fonts/font.xml", "<Font face=\"Spartan Heavy\" file=\"Spartan.otf\"/>");
+    ProblemReport report = CheckTree(root.Path().string());
+    EXPECT_EQ(CountFindings(report, Severity::Warning, "fonts/font.xml", 1,
+                            "face \"Spartan Heavy\" is not the file's own name, \"League Spartan Bold\""),
+              1)
+        << All(report);
+    EXPECT_FALSE(Mentions(report, "no glyph")); // the shipped face has every ASCII character
+
+    root.Write("res/fonts/font.xml", "<Font face=\"Junk\" file=\"junk.ttf\"/>");
+    root.Write("res/fonts/junk.ttf", "not a font at all");
+    report = CheckTree(root.Path().string());
+    EXPECT_EQ(CountFindings(report, Severity::Problem, "fonts/font.xml", 1, "is not a scalable font"), 1)
         << All(report);
 }

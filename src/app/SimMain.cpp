@@ -9,6 +9,7 @@
 #include "graphics/ImageFile.h"
 #include "input/InputScript.h"
 #include "objects/Factory.h"
+#include "objects/Logic.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 #include "text/TextSystem.h"
@@ -24,6 +25,8 @@ namespace
 void StartFirstScreen(const SimOptions& options)
 {
     GameStateManager& states = GameStateManager::Instance();
+    for (int player = 0; player < options.humans; ++player)
+        Logic::Instance().SetPlayerIsComputer(player, false);
     if (options.scene)
     {
         // No screens: the named scene alone runs.

@@ -77,6 +77,12 @@ const std::map<std::string, Setter>& Setters()
              long long n = 0;
              return ParseInteger(v, 0, 1000, n) ? (o.state = static_cast<int>(n), true) : false;
          }},
+        {"--humans",
+         [](SimOptions& o, const std::string& v)
+         {
+             long long n = 0;
+             return ParseInteger(v, 0, 4, n) ? (o.humans = static_cast<int>(n), true) : false;
+         }},
         {"--scene",
          [](SimOptions& o, const std::string& v)
          {
@@ -154,7 +160,7 @@ void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDir
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
-           "                   [--scene NAME] [--report FILE] [--input FILE] [--render]\n"
+           "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--render]\n"
            "                   [--screenshot FILE@FRAME]...\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
@@ -171,5 +177,6 @@ const char* SimUsage()
            "  FRAME pad SLOT axis lx|ly|rx|ry VALUE     -32768..32767, y up\n"
            "  FRAME pad SLOT axis lt|rt VALUE           0..255\n"
            "  FRAME focus on|off\n"
-           "  # starts a comment\n";
+           "  # starts a comment\n"
+           "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n";
 }

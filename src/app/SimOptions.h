@@ -20,6 +20,8 @@ struct SimOptions
     std::optional<float> dt;
     std::optional<unsigned> seed;
     std::optional<int> state;
+    /// Players 0 .. humans - 1 are driven by people (the keyboard and pads of --input).
+    int humans = 0;
     std::optional<std::string> scene;
     std::optional<std::string> reportPath;
     std::optional<std::string> inputPath;

@@ -53,7 +53,7 @@ TEST(SimOptions, ParsesEveryOption)
 {
     std::string error;
     auto options = Parse({"--root", "x", "--frames", "30", "--dt", "0.016666", "--seed", "1", "--state", "4",
-                          "--scene", "level", "--report", "out.json"},
+                          "--scene", "level", "--report", "out.json", "--humans", "2"},
                          error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->root, "x");
@@ -63,6 +63,8 @@ TEST(SimOptions, ParsesEveryOption)
     EXPECT_EQ(options->state, 4);
     EXPECT_EQ(options->scene, "level");
     EXPECT_EQ(options->reportPath, "out.json");
+    EXPECT_EQ(options->humans, 2);
+    EXPECT_FALSE(Parse({"--humans", "5"}, error));
 }
 
 TEST(SimOptions, RejectsBadValuesWithOneReason)
@@ -251,4 +253,20 @@ TEST(SimRunner, ReportListsTheCountdownThenTheLapAndPlaceOfEveryPlayer)
         EXPECT_TRUE(Contains(later, std::string("{\"text\": \"Laps: 1 / 3\", ") + at)) << later;
     EXPECT_TRUE(std::regex_search(later, std::regex("\"text\": \"[1-4](st|nd|rd|th)\", \"x\": 1222")))
         << later;
+}
+
+TEST(SimRunner, AHumanWhoTurnsRoundIsToldWrongWayInTheirOwnQuarterOnly)
+{
+    TempFolder out;
+    out.Write("turn.txt", "# steer left from just before GO! until facing back down the track\n"
+                          "240 key down 65\n400 key up 65\n");
+    const auto report = out.Path() / "r.json";
+    const std::string run = Sim() + " --root " + std::string(VANTORA_SOURCE_DIR) +
+                            " --state 4 --dt 0.016666 --seed 1 --frames 420 --humans 1 --input " +
+                            (out.Path() / "turn.txt").string() + " --report " + report.string() +
+                            " > /dev/null";
+    ASSERT_EQ(Shell(run), 0);
+    const std::string texts = ReadFile(report);
+    EXPECT_TRUE(Contains(texts, "{\"text\": \"Wrong Way!\", \"x\": 320, \"y\": 144,")) << texts;
+    EXPECT_EQ(texts.find("Wrong Way!"), texts.rfind("Wrong Way!")) << "only player 1 turned round";
 }

@@ -50,7 +50,7 @@ EFFECTS = [
          Thud(0, 95, 0.22),
          {"kind": "noise", "filter": "low", "cutoff": (450, 140), "dur": 0.14, "decay": 0.035, "gain": 1.4}]}},
     {"event": "SFX/Gate", "files": ["gate_1", "gate_2", "gate_3"], "pitch": [1.0, SEMI ** 2, SEMI ** -2],
-     "volume": 0.5, "recipe": {"echo": (0.09, 0.3), "layers": [
+     "volume": 0.6, "recipe": {"echo": (0.09, 0.3), "layers": [
          {"kind": "notes", "notes": ["E6", "B6"], "step": 0.05, "ring": 0.45, "bell": True},
          {"kind": "notes", "wave": "triangle", "notes": ["E7"], "at": 0.05, "step": 0.1, "ring": 0.2,
           "gain": 0.2}]}},
@@ -65,7 +65,7 @@ EFFECTS = [
          {"kind": "notes", "wave": "triangle", "notes": ["G4", "C5", "E5"], "step": 0.12, "ring": 0.9,
           "decay": 0.4, "gain": 0.6},
          {"kind": "notes", "notes": ["C7"], "at": 0.24, "step": 0.1, "ring": 0.7, "bell": True, "gain": 0.3}]}},
-    {"event": "SFX/CountdownBeep", "files": ["countdown_beep"], "pitch": [1.0], "volume": 0.7,
+    {"event": "SFX/CountdownBeep", "files": ["countdown_beep"], "pitch": [1.0], "volume": 0.55,
      "recipe": {"layers": [
          {"kind": "tone", "freq": 880, "dur": 0.2, "env": [(0, 0), (0.03, 1), (0.6, 0.8), (1, 0)]},
          {"kind": "tone", "wave": "square", "freq": 880, "dur": 0.2, "env": [(0, 0), (0.03, 1), (0.6, 0.6), (1, 0)],
@@ -76,7 +76,7 @@ EFFECTS = [
          {"kind": "tone", "wave": "square", "freq": 880, "dur": 0.65, "env": [(0, 0), (0.02, 1), (0.5, 0.7), (1, 0)],
           "gain": 0.22},
          {"kind": "tone", "freq": 2640, "dur": 0.5, "env": [(0, 0), (0.03, 1), (1, 0)], "gain": 0.25}]}},
-    {"event": "SFX/WrongWay", "files": ["wrong_way"], "pitch": [1.0], "volume": 0.6,
+    {"event": "SFX/WrongWay", "files": ["wrong_way"], "pitch": [1.0], "volume": 0.5,
      "recipe": {"layers": [
          {"kind": "tone", "wave": "saw", "freq": 220, "dur": 0.2, "lowpass": 1400,
           "env": [(0, 0), (0.05, 1), (0.85, 1), (1, 0)]},

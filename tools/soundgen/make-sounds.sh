@@ -24,6 +24,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Debian's python3 has numpy; a python3 earlier on PATH (a virtualenv, pyenv) may not.
-/usr/bin/python3 "$here/soundgen.py" "$@"
-/usr/bin/python3 "$here/measure.py" > "$here/levels.md"
+/usr/bin/python3 -B "$here/soundgen.py" "$@"
+/usr/bin/python3 -B "$here/measure.py" > "$here/levels.md"
 echo "levels: tools/soundgen/levels.md"

@@ -63,7 +63,7 @@ def Tune(text):
 
 
 SONGS = [
-    {"name": "menu", "event": "Music/MenuMusic", "volume": 0.5, "tempo": 120, "loop_from": 0,
+    {"name": "menu", "event": "Music/MenuMusic", "volume": 0.4, "tempo": 120, "loop_from": 0,
      "parts": {"lead": (0, 80, 78, 64, 50), "arp": (1, 11, 88, 40, 50), "bass": (2, 38, 100, 64, 20),
                "pad": (3, 89, 70, 88, 70), "drums": (9, 0, 96, 64, 30)},
      "sections": [
@@ -79,7 +79,7 @@ SONGS = [
                                      "bass": {"steps": "0 . 0 2 . 0 2 0", "step": EIGHTH, "octave": 2},
                                      "pad": {"pad": 4}, "drums": {"drums": "menu_full", "last": "menu_turn"}}},
      ]},
-    {"name": "race", "event": "Music/RaceMusic", "volume": 0.45, "tempo": 150, "loop_from": 0,
+    {"name": "race", "event": "Music/RaceMusic", "volume": 0.35, "tempo": 150, "loop_from": 0,
      "parts": {"lead": (0, 81, 84, 64, 40), "arp": (1, 80, 56, 30, 40), "bass": (2, 39, 104, 64, 10),
                "pad": (3, 50, 66, 96, 60), "drums": (9, 0, 100, 64, 20)},
      "sections": [
@@ -110,7 +110,7 @@ SONGS = [
                                      "pad": {"pad": 4},
                                      "drums": {"drums": "race_full", "first": "race_crash", "last": "race_fill"}}},
      ]},
-    {"name": "win", "event": "Music/WinScreen", "volume": 0.5, "tempo": 108, "loop_from": 1,
+    {"name": "win", "event": "Music/WinScreen", "volume": 0.45, "tempo": 108, "loop_from": 1,
      "parts": {"trumpet": (0, 56, 110, 54, 60), "brass": (1, 61, 96, 74, 60), "timpani": (2, 47, 110, 64, 50),
                "keys": (3, 4, 84, 44, 60), "pad": (4, 89, 72, 84, 70), "bass": (5, 33, 92, 64, 30),
                "bell": (6, 11, 80, 64, 70), "drums": (9, 0, 80, 64, 40)},

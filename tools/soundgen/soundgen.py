@@ -106,9 +106,12 @@ def WrapLoop(rendered, loopStart, loopEnd):
     player that loops the whole file is seamless as well."""
     out = rendered[:loopEnd].copy()
     tail = rendered[loopEnd:]
-    for start in sorted({loopStart, 0}):
-        n = min(len(tail), len(out) - start)
-        out[start:start + n] += tail[:n]
+    n = min(len(tail), loopEnd - loopStart)
+    out[loopStart:loopStart + n] += tail[:n]
+    if loopStart > 0:
+        # Only over the opening: past it the loop already has its own copy of the tail.
+        n = min(len(tail), loopStart)
+        out[:n] += tail[:n]
     return out
 
 

@@ -1,5 +1,7 @@
 #include "particles/ParticleDecorator.h"
 
+#include "particles/ParticleDecoratorTable.h"
+
 std::unique_ptr<ParticleDecorator> ParticleDecorator::Clone() const
 {
     auto copy = Fields().Clone(*this);
@@ -15,6 +17,10 @@ void ParticleDecorator::Deserialize(const XmlElement* element)
 void ParticleDecorator::Serialize(XmlFile& file, XmlElement* parent) const
 {
     Fields().Write(*this, file, parent, false);
+    // The name goes first, as in effect files: it is what selects the behaviour when read back.
+    XmlElement* element = parent->LastChildElement();
+    file.WriteValue(element, ParticleDecoratorTable::NameOf(static_cast<int>(m_type)), "name");
+    element->InsertFirstChild(element->LastChildElement());
 }
 
 void ParticleDecorator::AddToTweakBar(TweakBar& bar, const std::string& group)

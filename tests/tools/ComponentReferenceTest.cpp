@@ -6,6 +6,8 @@
 #include "objects/ComponentDescriptions.h"
 #include "objects/Factory.h"
 #include "objects/FieldList.h"
+#include "particles/ParticleDecorator.h"
+#include "particles/ParticleDecoratorTable.h"
 #include "support/TestSupport.h"
 
 #include <filesystem>
@@ -173,6 +175,40 @@ TEST(ComponentReference, EveryShippedExampleReadsBackToItself)
         written.GetRoot()->FirstChildElement()->Accept(&second);
         EXPECT_STREQ(first.CStr(), second.CStr());
     }
+}
+
+TEST(ComponentReference, BehavioursShareAnElementButAreTitledAndExplainedByTheirOwnNames)
+{
+    std::vector<FieldMeaning> meanings = KartMeanings();
+    meanings.insert(meanings.end(), {{"Spinner", "", "A spinning wheel."}, {"Spinner", "grip", "spin grip"}});
+    std::string error;
+    const std::string page = ComponentReference(FieldMeanings(std::move(meanings)))
+                                 .Write({{&Kart::Fields(), "<Kart/>\n"}}, {}, error,
+                                        {{&Wheel::Fields(), "<Wheel/>\n", "Spinner"}});
+    ASSERT_EQ(error, "");
+    EXPECT_TRUE(Has(page, "## Particle effects"));
+    EXPECT_TRUE(Has(page, "### Spinner\n\nA spinning wheel.\n"));
+    EXPECT_TRUE(Has(page, "| `grip` | `float` | float | `0.8` | child 1 | always | yes | spin grip |"))
+        << page;
+}
+
+TEST(ComponentReference, EveryShippedBehaviourExampleReadsBackToItself)
+{
+    for (int type = 0; type < ParticleDecoratorTable::kCount; ++type)
+    {
+        const std::string example = BehaviourExample(type);
+        XmlFile file = XmlFile::FromText(example);
+        ASSERT_TRUE(file.IsLoaded()) << example;
+        auto decorator = ParticleDecoratorTable::CreateDecorator(type);
+        decorator->Deserialize(file.GetRoot());
+        XmlFile written;
+        decorator->Serialize(written, written.CreateRoot("Effect"));
+        tinyxml2::XMLPrinter first(nullptr, true), second(nullptr, true);
+        file.GetRoot()->Accept(&first);
+        written.GetRoot()->FirstChildElement()->Accept(&second);
+        EXPECT_STREQ(first.CStr(), second.CStr());
+    }
+    EXPECT_EQ(BehaviourExample(ParticleDecoratorTable::kCount), "");
 }
 
 TEST(ComponentReference, TheProgramSaysWhenTheCheckedInPageIsStale)

@@ -58,6 +58,40 @@ of the shipped meshes are listed in [graphics.md](graphics.md).
   with one item in each list.
 )";
 
+const char* const kParticleEffects = R"(
+## Particle effects
+
+A `ParticleComponent` loads its effects from `res/particleeffects/`, one file per effect named
+after it (`fire` is `res/particleeffects/fire.xml`). The file's root element (its name does not
+matter) holds the effect's settings in the value format above, each optional, then its behaviours:
+
+| Field | Element | Default | Meaning |
+|---|---|---|---|
+| `active` | `bool` | `1` | whether the effect spawns; an inactive effect keeps its particles unless its default life is 0 |
+| `localVel` | `bool` | `0` | turn each new particle's velocity by `orientation` |
+| `localPos` | `bool` | `0` | particles follow the owner: positions are kept relative to it |
+| `m_useCulling` | `bool` | `1` | skip the whole effect when it is behind the camera or more than 1000 units away |
+| `localAccel` | `bool` | `0` | turn each new particle's acceleration by `orientation` |
+| `offset` | `Vector4` | `(0, 0, 0, 0)` | added to every spawn position |
+| `orientation` | `Vector4` | `(0, 0, 0, 1)` | a quaternion turning spawn vectors (rings, arches, velocities) |
+| `material` | `string` | `ps_default` | the material that draws the particles |
+| `texture` | `string` | `fire` | the texture of each particle |
+| `maxParticle` | `uint` | `100` | most particles alive at once |
+| `spawnRate` | `float` | `1` | seconds between spawns; 0 spawns only when a script asks |
+| `spawnNum` | `uint` | `1` | particles per spawn |
+
+Each behaviour is a `Decorator` element whose first child, `<string name="name" value="..."/>`,
+picks the behaviour by its exact name; the rest of the element is that behaviour's fields, read
+by name. From the first `Decorator` on, every following element is read as a behaviour. An effect
+holds at most one behaviour of each name (a second one is ignored, as is an unknown name), and
+they act in file order: for each new particle every behaviour's spawn rule runs, so a later one
+sees what an earlier one set (an `OutwardBurst` after a `SphereSpawner` pushes particles away from
+the sphere's centre); every frame each live particle ages, then every behaviour's update rule
+runs. Positions set by the spawners are relative to the owner plus `offset`. A particle lives 1
+second unless a `LifeTime` says otherwise; a life of 0 never ends. Random draws use the C
+library's generator, and angles in degrees are turned into radians with pi taken as 3.14.
+)";
+
 const char* const kTableHead = "| Field | Element | Type | Default | Read | Written | Clone | Meaning |\n"
                                "|---|---|---|---|---|---|---|---|\n";
 
@@ -158,11 +192,16 @@ std::vector<std::pair<const FieldDescription*, bool>> PartsOf(const FieldDescrip
 } // namespace
 
 std::string ComponentReference::Write(const std::vector<Entry>& entries,
-                                      const std::vector<std::string>& unbuilt, std::string& error)
+                                      const std::vector<std::string>& unbuilt, std::string& error,
+                                      const std::vector<Entry>& behaviours)
 {
     std::string out = kIntroduction;
     out += Contents(entries, unbuilt);
     for (const Entry& entry : entries)
+        WriteComponent(entry, out);
+    if (!behaviours.empty())
+        out += kParticleEffects;
+    for (const Entry& entry : behaviours)
         WriteComponent(entry, out);
     error = MismatchLine();
     return error.empty() ? out : "";
@@ -187,21 +226,26 @@ std::string ComponentReference::Contents(const std::vector<Entry>& entries,
     return out;
 }
 
+std::string ComponentReference::Title(const Entry& entry)
+{
+    return entry.title.empty() ? entry.fields->ElementName() : entry.title;
+}
+
 void ComponentReference::WriteComponent(const Entry& entry, std::string& out)
 {
-    out += "\n### " + entry.fields->ElementName() + "\n";
-    WritePart(*entry.fields, true, out);
+    out += "\n### " + Title(entry) + "\n";
+    WritePart(*entry.fields, Title(entry), true, out);
     out += "\n```xml\n" + entry.example + "```\n";
     for (const auto& [part, cloned] : PartsOf(*entry.fields))
     {
-        out += "\n#### " + part->ElementName() + " (in " + entry.fields->ElementName() + ")\n";
-        WritePart(*part, cloned, out);
+        out += "\n#### " + part->ElementName() + " (in " + Title(entry) + ")\n";
+        WritePart(*part, part->ElementName(), cloned, out);
     }
 }
 
-void ComponentReference::WritePart(const FieldDescription& part, bool cloned, std::string& out)
+void ComponentReference::WritePart(const FieldDescription& part, const std::string& name, bool cloned,
+                                   std::string& out)
 {
-    const std::string& name = part.ElementName();
     const FieldMeaning* summary = m_meanings.Claim(name, "");
     if (!summary)
         m_missing.push_back(name + " (what it is for)");

@@ -20,20 +20,23 @@ class ComponentReference
     {
         const FieldDescription* fields = nullptr; ///< its fields; the element name heads the section
         std::string example;                      ///< XML shown under its table, one element per line
+        std::string title = "";                   ///< heading and meanings key when not the element name
     };
 
     explicit ComponentReference(FieldMeanings meanings) : m_meanings(std::move(meanings)) {}
 
-    /// The page for `entries`, in order; `unbuilt` names the component types without a creator.
-    /// Empty, with `error` set to one line, when meanings and fields do not match.
+    /// The page for `entries`, in order; `unbuilt` names the component types without a creator;
+    /// `behaviours` are the particle behaviours, each titled by its name, after the particle
+    /// effect file format. Empty, with `error` set to one line, when meanings and fields do not match.
     std::string Write(const std::vector<Entry>& entries, const std::vector<std::string>& unbuilt,
-                      std::string& error);
+                      std::string& error, const std::vector<Entry>& behaviours = {});
 
   private:
     void WriteComponent(const Entry& entry, std::string& out);
-    void WritePart(const FieldDescription& part, bool cloned, std::string& out);
+    void WritePart(const FieldDescription& part, const std::string& key, bool cloned, std::string& out);
     std::string Row(const std::string& part, const FieldInfo& info, bool cloned, int place,
                     const std::string& previous);
+    static std::string Title(const Entry& entry);
     static std::string Contents(const std::vector<Entry>& entries, const std::vector<std::string>& unbuilt);
     std::string MismatchLine() const;
 

@@ -5,6 +5,7 @@
 #include "docgen/ReferenceExample.h"
 #include "objects/ComponentDescriptions.h"
 #include "objects/FieldSet.h"
+#include "particles/ParticleDecoratorTable.h"
 
 #include <cstdio>
 #include <cstring>
@@ -41,7 +42,11 @@ std::string Generate(std::string& error)
         else
             entries.push_back({found->second, ReferenceExample(type, meanings)});
     }
-    return ComponentReference(std::move(meanings)).Write(entries, unbuilt, error);
+    std::vector<ComponentReference::Entry> behaviours;
+    int type = 0;
+    for (const ParticleDecoratorTable::Entry& behaviour : ParticleDecoratorTable::All())
+        behaviours.push_back({behaviour.fields, BehaviourExample(type++), behaviour.name});
+    return ComponentReference(std::move(meanings)).Write(entries, unbuilt, error, behaviours);
 }
 } // namespace
 

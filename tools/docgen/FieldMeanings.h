@@ -29,6 +29,8 @@ class FieldMeanings
   public:
     /// The table shipped with the tool: every field of every component the game registers.
     static FieldMeanings Shipped();
+    /// The lines of the eighteen particle behaviours, keyed by behaviour name (part of Shipped).
+    static std::vector<FieldMeaning> ParticleBehaviours();
     explicit FieldMeanings(std::vector<FieldMeaning> meanings);
 
     /// The next unclaimed meaning of `field` in `part`, claimed now; null when there is none.

@@ -5,7 +5,7 @@
 
 FieldMeanings FieldMeanings::Shipped()
 {
-    return FieldMeanings({
+    std::vector<FieldMeaning> meanings({
         {"Transform", "",
          "Where the object is: position, size and orientation. Almost every object has one."},
         {"Transform", "position", "world position (x, y, z, 1)"},
@@ -178,4 +178,7 @@ FieldMeanings FieldMeanings::Shipped()
         {"Script", "script", "file in res/scripts/, with \".lua\"; a scene's list replaces the archetype's",
          "racelevel.lua"},
     });
+    const std::vector<FieldMeaning> behaviours = ParticleBehaviours();
+    meanings.insert(meanings.end(), behaviours.begin(), behaviours.end());
+    return FieldMeanings(std::move(meanings));
 }

@@ -4,6 +4,7 @@
 #include "objects/Factory.h"
 #include "objects/FieldSet.h"
 #include "particles/DecoratorComp.h"
+#include "particles/ParticleDecoratorTable.h"
 
 namespace
 {
@@ -101,5 +102,17 @@ std::string ReferenceExample(ComponentType type, const FieldMeanings& meanings)
         AddSampleItems(*fields, file, element, meanings);
     std::string out;
     Print(element, 0, out);
+    return out;
+}
+
+std::string BehaviourExample(int type)
+{
+    std::unique_ptr<ParticleDecorator> decorator = ParticleDecoratorTable::CreateDecorator(type);
+    if (!decorator)
+        return "";
+    XmlFile file;
+    decorator->Serialize(file, file.CreateRoot("Effect"));
+    std::string out;
+    Print(file.GetRoot()->FirstChildElement(), 0, out);
     return out;
 }

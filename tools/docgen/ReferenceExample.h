@@ -10,3 +10,7 @@ class FieldMeanings;
 /// one item from `meanings`' samples in each list that would be empty and, for a DecoratorComp,
 /// both decorators. Empty when the Factory has no creator for the type.
 std::string ReferenceExample(ComponentType type, const FieldMeanings& meanings);
+
+/// The "Decorator" element a new particle behaviour of type number `type` writes, indented for a
+/// page. Empty for an unknown type number.
+std::string BehaviourExample(int type);

@@ -8,7 +8,10 @@
 #include "particles/ParticleEmitter.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <tinyxml2.h>
 
 struct BehaviourTestRig
 {
@@ -34,4 +37,13 @@ inline float Length3Of(const Vector4& v)
 inline bool Finite(const Vector4& v)
 {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z) && std::isfinite(v.w);
+}
+
+/// Reads `xml` (the inside of a "Decorator" element) into `decorator`.
+inline void Configure(ParticleDecorator& decorator, const char* xml)
+{
+    tinyxml2::XMLDocument document;
+    ASSERT_EQ(document.Parse((std::string("<Decorator>") + xml + "</Decorator>").c_str()),
+              tinyxml2::XML_SUCCESS);
+    decorator.Deserialize(document.RootElement());
 }

@@ -13,14 +13,6 @@ namespace
 {
 constexpr float kTolerance = 1e-4f;
 
-void Configure(ParticleDecorator& decorator, const char* xml)
-{
-    tinyxml2::XMLDocument document;
-    ASSERT_EQ(document.Parse((std::string("<Decorator>") + xml + "</Decorator>").c_str()),
-              tinyxml2::XML_SUCCESS);
-    decorator.Deserialize(document.RootElement());
-}
-
 const Vector4 kRed{1, 0, 0, 1};
 const Vector4 kGreen{0, 1, 0, 1};
 const Vector4 kBlue{0, 0, 1, 0};

@@ -19,14 +19,6 @@ namespace
 {
 constexpr float kTolerance = 1e-4f;
 
-void Configure(ParticleDecorator& decorator, const char* xml)
-{
-    tinyxml2::XMLDocument document;
-    ASSERT_EQ(document.Parse((std::string("<Decorator>") + xml + "</Decorator>").c_str()),
-              tinyxml2::XML_SUCCESS);
-    decorator.Deserialize(document.RootElement());
-}
-
 void ExpectNear(const Vector4& actual, const Vector4& expected)
 {
     EXPECT_NEAR(actual.x, expected.x, kTolerance);

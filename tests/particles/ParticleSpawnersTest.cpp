@@ -20,14 +20,6 @@ namespace
 {
 constexpr float kTolerance = 1e-4f;
 
-/// Reads `xml` (the inside of a "Decorator" element) into `decorator`.
-void Configure(ParticleDecorator& decorator, const char* xml)
-{
-    tinyxml2::XMLDocument document;
-    ASSERT_EQ(document.Parse((std::string("<Decorator>") + xml + "</Decorator>").c_str()),
-              tinyxml2::XML_SUCCESS);
-    decorator.Deserialize(document.RootElement());
-}
 } // namespace
 
 TEST(SphereSpawner, UnfilledPlacesEveryParticleExactlyOnTheMinimumRadius)

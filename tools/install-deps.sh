@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Vantora builds, runs and tests with; quiet when all are present.
+# Given package names, installs those instead (the content tools' own needs).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,8 @@ packages=(
     clang-format python3
     fonts-dejavu-core
 )
+
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,6 +19,7 @@
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "objects/XmlNameLists.h"
+#include "particles/ParticleRenderer.h"
 #include "physics/PhysicsSystem.h"
 #include "script/ScriptHost.h"
 #include "sound/SoundSystem.h"
@@ -87,4 +88,5 @@ void CompositionRoot::Compose()
     PhysicsSystem::SetDebugDraw(&shapes);
     GraphicsSystem::SetScreenHidesHuds(TutorialIsShowing);
     GraphicsSystem::SetTextDrawer(&texts);
+    GraphicsSystem::SetParticleDrawer(&ParticleRenderer::Instance());
 }

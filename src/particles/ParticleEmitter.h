@@ -77,6 +77,8 @@ class ParticleEmitter
     uint32_t SpawnNum() const { return m_spawnNum; }
     float SpawnRate() const { return m_spawnRate; }
     float DefaultLifetime() const { return m_defaultLifetime; }
+    /// The lifetime a particle starts with before any behaviour sets one.
+    void SetDefaultLifetime(float lifetime) { m_defaultLifetime = lifetime; }
 
     /// The material the particles are drawn with; null headless or when it is unknown.
     Material* GetMaterial() const { return m_material; }

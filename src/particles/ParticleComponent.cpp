@@ -29,7 +29,12 @@ bool ParticleComponent::LoadEffect(const std::string& name)
     if (FindEffect(name))
         return false;
     auto effect = std::make_unique<ParticleEmitter>(name);
-    if (!effect->LoadFile())
+    return effect->LoadFile() && AddEffect(std::move(effect));
+}
+
+bool ParticleComponent::AddEffect(std::unique_ptr<ParticleEmitter> effect)
+{
+    if (!effect || FindEffect(effect->Name()))
         return false;
     if (m_registered)
         effect->Initialize(*this, GetOwner());

@@ -21,6 +21,8 @@ class ParticleComponent final : public Component
 
     /// Loads effect `name`; false if it is already loaded or its file cannot be read.
     bool LoadEffect(const std::string& name);
+    /// Adds a ready-made effect; false (and the effect is dropped) if one of its name is loaded.
+    bool AddEffect(std::unique_ptr<ParticleEmitter> effect);
     /// Starts or stops the periodic spawning of effect `name`; false for an unknown effect.
     bool SetEffectActive(const std::string& name, bool active);
     /// Starts or stops every effect.

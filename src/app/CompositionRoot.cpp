@@ -11,6 +11,7 @@
 #include "core/SystemTable.h"
 #include "core/WindowManager.h"
 #include "gameplay/CheckPointSystem.h"
+#include "gameplay/ParticleCue.h"
 #include "gameplay/RaceLineSystem.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/ActionList.h"
@@ -19,6 +20,8 @@
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "objects/XmlNameLists.h"
+#include "particles/ParticleComponent.h"
+#include "particles/ParticleRenderer.h"
 #include "physics/PhysicsSystem.h"
 #include "script/ScriptHost.h"
 #include "sound/SoundSystem.h"
@@ -59,6 +62,15 @@ LogicLinks BuildLogicLinks()
     return links;
 }
 
+void PlayParticleCue(GameObject& object, const std::string& effect)
+{
+    auto* particles = object.Get<ParticleComponent>(ComponentType::ParticleComponent);
+    if (!particles)
+        return;
+    particles->LoadEffect(effect);
+    particles->SpawnEffectNow(effect);
+}
+
 bool TutorialIsShowing()
 {
     return GameStateManager::Instance().GetGameState() == GameStateId::kTutorial;
@@ -87,4 +99,6 @@ void CompositionRoot::Compose()
     PhysicsSystem::SetDebugDraw(&shapes);
     GraphicsSystem::SetScreenHidesHuds(TutorialIsShowing);
     GraphicsSystem::SetTextDrawer(&texts);
+    GraphicsSystem::SetParticleDrawer(&ParticleRenderer::Instance());
+    ParticleCue::SetPlayer(PlayParticleCue);
 }

@@ -18,6 +18,7 @@
 #include "objects/Property.h"
 #include "objects/Transform.h"
 #include "particles/DecoratorComp.h"
+#include "particles/ParticleComponent.h"
 #include "physics/Collider.h"
 #include "physics/PhysicsSystem.h"
 #include "physics/RigidBody.h"
@@ -83,6 +84,7 @@ void GameComponents::RegisterGameplayComponents(Factory& factory)
 void GameComponents::RegisterParticleComponents(Factory& factory)
 {
     factory.RegisterComponent<DecoratorComp>(ComponentType::DecoratorComp);
+    factory.RegisterComponent<ParticleComponent>(ComponentType::ParticleComponent);
 }
 
 void GameComponents::RegisterScriptComponents(Factory& factory)

@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/TweakBar.h"
 #include "gameplay/Ground.h"
+#include "gameplay/ParticleCue.h"
 #include "graphics/Camera.h"
 #include "input/Gamepad.h"
 #include "input/InputSystem.h"
@@ -109,6 +110,8 @@ void Movement::ApplyJump(float force, bool inAir)
         const Vector4 along = velocity.FlatNormalized();
         m_body->AddForce(along * (force * 0.5f));
     }
+    if (!inAir)
+        ParticleCue::Play(m_owner, "jumppoof");
     SoundSystem::Instance().Play("SFX/PlayerJump");
 }
 

@@ -75,6 +75,8 @@ void GraphicsSystem::Init()
     m_resources.LoadAllEffects(*m_device, [this](const std::string& text) { ReportEffectError(text); });
     m_resources.LoadAllMeshes(*m_device);
     CreatePasses();
+    if (s_particleDrawer)
+        s_particleDrawer->CreateDeviceObjects(*m_device);
     m_clearColor = {0, 0, 0, 1};
     unsigned width = 0, height = 0;
     window.GetDrawableSize(width, height);
@@ -128,6 +130,8 @@ void GraphicsSystem::Shutdown()
     m_shadowPass.reset();
     if (s_textDrawer)
         s_textDrawer->ReleaseDeviceObjects();
+    if (s_particleDrawer)
+        s_particleDrawer->ReleaseDeviceObjects();
     m_resources.ReleaseDeviceObjects();
     // The context itself belongs to the window and goes with it.
     m_device->MarkContextLost();
@@ -177,6 +181,8 @@ void GraphicsSystem::Update()
     for (size_t i = 0; i < m_cameras.size(); ++i)
         m_cameras[i]->Update();
     m_defaultCamera->Update();
+    if (s_particleDrawer)
+        s_particleDrawer->UpdateParticles();
     // The tutorial draws its own prompts where the race HUD would be.
     if (s_screenHidesHuds && s_screenHidesHuds())
         return;
@@ -315,6 +321,8 @@ void GraphicsSystem::PostUpdate()
     if (m_device)
     {
         BeginFrame();
+        if (s_particleDrawer)
+            s_particleDrawer->BeginParticleFrame(*m_device);
         m_shadowPass->Place();
         m_hudPass->Draw(m_hudLayers[kHudBackground], "bg_hud");
         DrawPlayerViews();
@@ -383,7 +391,9 @@ void GraphicsSystem::DrawView(const Camera& camera)
         pass->DrawEarly(m_meshRenderers);
     // Blended onto the ground once everything solid is drawn; the balls hide what lies beneath them.
     m_shadowPass->Draw();
-    // Particles are to be drawn here, between the two halves of the passes; none exist yet.
+    // Blended over everything solid, tested against its depth but not writing it.
+    if (s_particleDrawer)
+        s_particleDrawer->DrawParticles(m_viewState, camera);
     for (const std::unique_ptr<RenderPass>& pass : m_passes)
         pass->DrawLate(m_lateRenderers);
     if (s_textDrawer)

@@ -5,6 +5,7 @@
 #include "graphics/DebugDraw.h"
 #include "graphics/HudSprite.h"
 #include "graphics/ImageFile.h"
+#include "graphics/ParticleDrawer.h"
 #include "graphics/ResourceTables.h"
 #include "graphics/ScreenText.h"
 #include "graphics/TextDrawer.h"
@@ -193,6 +194,10 @@ class GraphicsSystem final : public System
     /// graphics, so the composition root sets it. Null draws no text.
     static void SetTextDrawer(TextDrawer* drawer) { s_textDrawer = drawer; }
 
+    /// Who updates and draws the particles; the particle layer lives above graphics, so the
+    /// composition root sets it. Null has no particles.
+    static void SetParticleDrawer(ParticleDrawer* drawer) { s_particleDrawer = drawer; }
+
   private:
     GraphicsSystem();
 
@@ -254,4 +259,5 @@ class GraphicsSystem final : public System
     DecodedImage m_capture;
     static inline std::function<bool()> s_screenHidesHuds;
     static inline TextDrawer* s_textDrawer = nullptr;
+    static inline ParticleDrawer* s_particleDrawer = nullptr;
 };

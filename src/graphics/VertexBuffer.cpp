@@ -43,6 +43,29 @@ void VertexBuffer::Update(const void* data, uint32_t count)
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
+void* VertexBuffer::MapDiscard(uint32_t count)
+{
+    if (!m_buffer || count == 0)
+        return nullptr;
+    const uint32_t n = count < m_capacity ? count : m_capacity;
+    const auto whole = static_cast<GLsizeiptr>(static_cast<uint64_t>(m_capacity) * m_stride);
+    glBindBuffer(GL_ARRAY_BUFFER, m_buffer);
+    glBufferData(GL_ARRAY_BUFFER, whole, nullptr, GL_STREAM_DRAW);
+    void* data =
+        glMapBufferRange(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(static_cast<uint64_t>(n) * m_stride),
+                         GL_MAP_WRITE_BIT | GL_MAP_INVALIDATE_BUFFER_BIT);
+    if (!data)
+        glBindBuffer(GL_ARRAY_BUFFER, 0);
+    return data;
+}
+
+void VertexBuffer::Unmap()
+{
+    glBindBuffer(GL_ARRAY_BUFFER, m_buffer);
+    glUnmapBuffer(GL_ARRAY_BUFFER);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 void VertexBuffer::Draw(RenderDevice& device, Primitive primitive, uint32_t first, uint32_t count) const
 {
     if (!m_vertexArray)

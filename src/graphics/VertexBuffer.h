@@ -22,6 +22,12 @@ class VertexBuffer
     /// Refills the first `count` vertices (at most the capacity) in fresh storage, so draws still
     /// queued with the old contents never hold the caller up.
     void Update(const void* data, uint32_t count);
+    /// Hands out the first `count` vertices (at most the capacity) for writing, after orphaning the
+    /// old storage so the GPU can keep reading what earlier draws used: streaming without a stall.
+    /// Null when the buffer does not exist or cannot be mapped; every non-null map needs Unmap.
+    void* MapDiscard(uint32_t count);
+    /// Ends the write begun by MapDiscard.
+    void Unmap();
     /// Draws `count` vertices from `first`.
     void Draw(RenderDevice& device, Primitive primitive, uint32_t first, uint32_t count) const;
     /// Deletes the device objects.

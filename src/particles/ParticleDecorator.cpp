@@ -19,8 +19,13 @@ void ParticleDecorator::Serialize(XmlFile& file, XmlElement* parent) const
     Fields().Write(*this, file, parent, false);
     // The name goes first, as in effect files: it is what selects the behaviour when read back.
     XmlElement* element = parent->LastChildElement();
-    file.WriteValue(element, ParticleDecoratorTable::NameOf(static_cast<int>(m_type)), "name");
+    file.WriteValue(element, Name(), "name");
     element->InsertFirstChild(element->LastChildElement());
+}
+
+std::string ParticleDecorator::Name() const
+{
+    return ParticleDecoratorTable::NameOf(static_cast<int>(m_type));
 }
 
 void ParticleDecorator::AddToTweakBar(TweakBar& bar, const std::string& group)

@@ -36,6 +36,9 @@ class ParticleDecorator
     /// A copy with the same settings.
     virtual std::unique_ptr<ParticleDecorator> Clone() const;
 
+    /// The name effect files select the behaviour by: the table's name for its type number.
+    virtual std::string Name() const;
+
     /// The type number: the behaviour's index in the table of names.
     uint32_t Type() const { return m_type; }
     /// Set once by whoever creates the behaviour.

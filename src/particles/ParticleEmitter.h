@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/Material_Texture.h"
 #include "math/Quaternion.h"
 #include "math/Vector4.h"
 #include "objects/XmlFile.h"
@@ -7,12 +8,16 @@
 #include "particles/ParticleDecorator.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class GameObject;
+class Material;
 class ParticleComponent;
+class Texture;
+class TweakBar;
 
 /// One particle effect: a pool of particle records, a spawn clock, a material and texture, and
 /// the ordered behaviours that place, move, colour, scale and kill the particles.
@@ -27,6 +32,16 @@ class ParticleEmitter
     ~ParticleEmitter() = default;
     ParticleEmitter(const ParticleEmitter&) = delete;
     ParticleEmitter& operator=(const ParticleEmitter&) = delete;
+
+    /// Makes a behaviour from its name in an effect file; null for a name it does not know.
+    using DecoratorFactory = std::function<std::unique_ptr<ParticleDecorator>(const std::string& name)>;
+    /// Replaces the table of behaviours as what turns names into behaviours (tests plant their own).
+    static void SetDecoratorFactory(DecoratorFactory factory) { s_decoratorFactory = std::move(factory); }
+    /// Makes the behaviour `name` (through the planted factory, if any); null for an unknown name.
+    static std::unique_ptr<ParticleDecorator> MakeDecorator(const std::string& name);
+
+    /// Pool capacities beyond this are taken as this: a file asking for millions must not reserve gigabytes.
+    static constexpr uint32_t kMaxPoolSize = 65536;
 
     /// The effect file name without ".xml".
     const std::string& Name() const { return m_name; }
@@ -62,6 +77,17 @@ class ParticleEmitter
     uint32_t SpawnNum() const { return m_spawnNum; }
     float SpawnRate() const { return m_spawnRate; }
     float DefaultLifetime() const { return m_defaultLifetime; }
+    /// The lifetime a particle starts with before any behaviour sets one.
+    void SetDefaultLifetime(float lifetime) { m_defaultLifetime = lifetime; }
+
+    /// The material the particles are drawn with; null headless or when it is unknown.
+    Material* GetMaterial() const { return m_material; }
+    /// The material's name ("ps_default" unless the file names another).
+    const std::string& MaterialName() const { return m_materialName; }
+    /// The texture bound to the material's "albedo" sampler.
+    const std::string& TextureName() const { return m_textureName; }
+    /// The property that hands the texture to the "albedo" sampler.
+    Material_Texture& AlbedoProperty() { return m_albedo; }
 
     /// The live particles, in pool order.
     const std::vector<Particle>& Particles() const { return m_particles; }
@@ -83,10 +109,27 @@ class ParticleEmitter
 
     /// Reads the effect's fields and behaviours from the file's root element.
     void Deserialize(const XmlElement* root);
+    /// Reads res/particleeffects/<name>.xml; false (with one line) when it cannot be read.
+    bool LoadFile();
+    /// Shows the effect's own settings on the debug panel in group `group`.
+    void AddToTweakBar(TweakBar& bar, const std::string& group);
     /// Writes the effect as its file would hold it under `parent`.
     void Serialize(XmlFile& file, XmlElement* parent) const;
 
   private:
+    void ReadFlags(const XmlElement* root);
+    void ReadPool(const XmlElement* root);
+    void ReadLook(const XmlElement* root);
+    void ReadDecorators(const XmlElement* root);
+    void BindTexture();
+    /// The owner's position, the origin for an object without a Transform (or none at all).
+    Vector4 OwnerPosition() const;
+    /// Ages and updates particle `index`; false when it died or went non-finite and was removed.
+    bool UpdateParticle(size_t index, const Vector4& ownerPosition);
+    void RemoveParticle(size_t index);
+
+    static inline DecoratorFactory s_decoratorFactory;
+
     std::string m_name = "default";
     ParticleComponent* m_owner = nullptr;
     GameObject* m_ownerObject = nullptr;
@@ -104,6 +147,11 @@ class ParticleEmitter
     float m_spawnRate = 1.0f;
     float m_spawnClock = 0.0f;
     float m_defaultLifetime = 1.0f;
+
+    std::string m_materialName = "ps_default";
+    std::string m_textureName = "fire";
+    Material* m_material = nullptr;
+    Material_Texture m_albedo;
 
     std::vector<std::unique_ptr<ParticleDecorator>> m_decorators;
     std::vector<Particle> m_particles;

@@ -29,3 +29,5 @@ std::span<const ScriptFunction> GameStateFunctions();
 std::span<const ScriptFunction> MeshFunctions();
 /// Object labels: their text, size, offset and visibility.
 std::span<const ScriptFunction> TextFunctions();
+/// Particle effects: switching them on and off, bursts and colours.
+std::span<const ScriptFunction> ParticleFunctions();

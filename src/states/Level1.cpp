@@ -12,6 +12,7 @@
 #include "math/Random.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
+#include "states/ElementLook.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 
@@ -36,7 +37,10 @@ void Level1::Enter()
     for (Component* component : Logic::Instance().Controllers())
     {
         auto* controller = static_cast<Controller*>(component);
-        controller->SetElement(Logic::Instance().GetPlayerChoice(controller->GetPlayerIndex()).element);
+        const int element = Logic::Instance().GetPlayerChoice(controller->GetPlayerIndex()).element;
+        controller->SetElement(element);
+        if (GameObject* ball = controller->GetOwner())
+            ElementLook::Apply(*ball, element);
     }
 }
 

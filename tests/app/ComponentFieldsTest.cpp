@@ -48,6 +48,12 @@ const std::map<ComponentType, Expected>& ExpectedFields()
     static const Names decoratorPanel = {"Decorators",  "add_dec",       "remove_dec",
                                          "RandomScale", "ScaleOverLife", "ScaleMin",
                                          "ScaleMax",    "lifeMin",       "lifeMax"};
+    static const Names effects = {"effect", "effect"};
+    static const Names effectPanel = {
+        "spark active",    "spark localPos", "spark culling",     "spark offset",
+        "spark spawnRate", "spark spawnNum", "spark maxParticle", "spark spawn now",
+        "smoke active",    "smoke localPos", "smoke culling",     "smoke offset",
+        "smoke spawnRate", "smoke spawnNum", "smoke maxParticle", "smoke spawn now"};
     auto with = [](Names names, const Names& more)
     {
         names.insert(names.end(), more.begin(), more.end());
@@ -97,6 +103,7 @@ const std::map<ComponentType, Expected>& ExpectedFields()
           with(spawner, {"SpawnList", "SpawnList/archetype", "SpawnList/archetype"}), spawner, spawner}},
         {ComponentType::LifeComponent, {{"lifeTime"}, {"lifeTime"}, {"lifeTime"}, {"lifeTime"}}},
         {ComponentType::DecoratorComp, {decorators, decorators, decoratorPanel, decoratorPanel}},
+        {ComponentType::ParticleComponent, {effects, effects, effectPanel, effectPanel}},
         {ComponentType::CheckPoint,
          {{"cpNum", "facing"},
           {"cpNum", "facing"},

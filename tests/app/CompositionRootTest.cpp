@@ -6,13 +6,12 @@
 
 namespace
 {
-// The component classes the game has today; ParticleComponent is yet to come.
+// The component classes the game has: every type but the invalid one.
 std::set<ComponentType> BuiltTypes()
 {
     std::set<ComponentType> types;
     for (int type = 0; type < kComponentTypeCount; ++type)
         types.insert(static_cast<ComponentType>(type));
-    types.erase(ComponentType::ParticleComponent);
     return types;
 }
 

@@ -45,7 +45,7 @@ TEST(ScriptLibrary, RegistersEveryFunctionByItsExactNameInEveryState)
 {
     ScriptWorld world;
     const auto& functions = Logic::Instance().GetScriptHost().Functions();
-    EXPECT_EQ(functions.size(), 102u);
+    EXPECT_EQ(functions.size(), 105u);
     for (const char* name : {"SetPlayerStateByInedx", "GetCollidedWithIndexing", "DrawHud", "SwitchToState"})
         EXPECT_EQ(Lua(std::string("return type(") + name + ")"), "\"function\"") << name;
 }

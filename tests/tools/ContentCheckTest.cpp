@@ -109,6 +109,10 @@ TEST(ContentCheck, NamesEveryPlantedMistakeWithFileLineAndObjectAndNothingElse)
         {"scene/harbour.xml", 17, "object 4 (Racer) is a racer whose Controller gives no player index"},
         {"scene/harbour.xml", 0, "no racer is player 3"},
         {"fonts/font.xml", 2, "font file 'LeagueSpartan-Bld.otf' is not in res/fonts/"},
+        {"particleeffects/sparks.xml", 5, "texture 'sprak' is not in res/textures/"},
+        {"particleeffects/sparks.xml", 6, "maxParticle 10000000 is out of range"},
+        {"particleeffects/sparks.xml", 7, "the effect has no float setting 'spawnrate'"},
+        {"particleeffects/sparks.xml", 9, "'Sparkle' is no particle behaviour"},
     };
     for (const Planted& p : planted)
         EXPECT_EQ(CountFindings(report, Severity::Problem, p.file, p.line, p.text), 1)
@@ -133,7 +137,7 @@ TEST(ContentCheck, TheProgramFailsOnProblemsOnlyAndSaysWhenThereIsNoTree)
     EXPECT_EQ(RunCheck("--root " + std::string(VANTORA_SOURCE_DIR), &output), 0) << output;
     EXPECT_EQ(output, "vantora-check: no problems\n") << "the shipped content is clean";
     EXPECT_EQ(RunCheck("--root " + FixturePath("check"), &output), 1);
-    EXPECT_TRUE(output.ends_with("\nvantora-check: 19 problems, 2 warnings\n")) << output;
+    EXPECT_TRUE(output.ends_with("\nvantora-check: 23 problems, 2 warnings\n")) << output;
     EXPECT_EQ(RunCheck("--root " + FixturePath("check") + " --colour", &output), 2);
     EXPECT_EQ(RunCheck("--root /nonexistent", &output), 2);
     EXPECT_EQ(output, "vantora-check: there is no folder res/ in '/nonexistent'\n");
@@ -332,7 +336,7 @@ TEST(ContentCheck, TheGamesComponentsNameTheirFieldsAsTheirWriterWritesThem)
     EXPECT_FALSE(fields.FieldsOf("RigidBody")->contains("inverseMass"));
     EXPECT_EQ(fields.FieldsOf("TextComponent"),
               (Names{"Text", "Width", "Height", "xOffset", "yOffset", "Color", "visible"}));
-    EXPECT_FALSE(fields.FieldsOf("ParticleComponent")) << "the engine has no creator for it";
+    EXPECT_FALSE(fields.FieldsOf("ParticleComponent")) << "each child names an effect, whatever its tag";
 
     TempFolder root;
     root.Write("res/archetype/racer.xml",

@@ -7,6 +7,7 @@
 #include "check/FileReferenceCheck.h"
 #include "check/FontCheck.h"
 #include "check/GateCheck.h"
+#include "check/ParticleEffectCheck.h"
 #include "check/RaceNodeCheck.h"
 #include "check/RacerCheck.h"
 #include "check/ScriptCompileCheck.h"
@@ -28,6 +29,7 @@ std::vector<std::unique_ptr<Check>> MakeChecks(const KnownFields& fields)
     checks.push_back(std::make_unique<RaceNodeCheck>());
     checks.push_back(std::make_unique<RacerCheck>());
     checks.push_back(std::make_unique<FontCheck>());
+    checks.push_back(std::make_unique<ParticleEffectCheck>());
     return checks;
 }
 

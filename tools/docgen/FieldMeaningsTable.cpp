@@ -162,6 +162,13 @@ FieldMeanings FieldMeanings::Shipped()
          "one child per decorator; its \"value\" attribute picks the kind (0 DT_Scale, 1 DT_Life), not its "
          "name"},
 
+        {"ParticleComponent", "",
+         "Particle effects of the object, each read from res/particleeffects/<name>.xml and drawn as "
+         "sprites."},
+        {"ParticleComponent", "effect",
+         "one child per effect: its \"value\" is the effect file's name (an effect listed twice is loaded "
+         "once); its own child \"activeState\" (bool) says whether it starts spawning"},
+
         {"DT_Scale", "", "Sizes the object: once at random, or growing over its life."},
         {"DT_Scale", "randSacle",
          "at start, scale x, y and z become one random value between scaleMin and scaleMax"},

@@ -87,4 +87,5 @@ void CompositionRoot::Compose()
     PhysicsSystem::SetDebugDraw(&shapes);
     GraphicsSystem::SetScreenHidesHuds(TutorialIsShowing);
     GraphicsSystem::SetTextDrawer(&texts);
+    SoundSystem::SetPausedQuery([] { return GameStateManager::Instance().IsPaused(); });
 }

@@ -22,6 +22,9 @@ constexpr float kForwardForce = 12.0f;
 constexpr float kIdleInput = 0.01f;
 constexpr float kNeighbourHitRange = 5.0f;
 constexpr float kFacingRefresh = 0.3f;
+// Right after a jump the spring still pushes for a frame or two; a landing is heard only after
+// the ball has been up for a moment.
+constexpr float kLandingAirTime = 0.25f;
 constexpr int kKeyX = 'X';
 const Vector4 kUp{0, 1, 0, 0};
 
@@ -110,6 +113,8 @@ void Movement::ApplyJump(float force, bool inAir)
         m_body->AddForce(along * (force * 0.5f));
     }
     SoundSystem::Instance().Play("SFX/PlayerJump");
+    m_awaitingLanding = true;
+    m_airTime = 0.0f;
 }
 
 void Movement::Jump(float force)
@@ -171,6 +176,11 @@ void Movement::HoverStep(float dt)
         force.z = 0.0f;
         m_body->AddForce(force);
         m_airJumpAvailable = true;
+        if (m_awaitingLanding && m_airTime >= kLandingAirTime)
+        {
+            SoundSystem::Instance().Play("SFX/PlayerLand");
+            m_awaitingLanding = false;
+        }
     }
 }
 
@@ -179,6 +189,9 @@ void Movement::Update()
     if (!m_owner || !m_body)
         return;
     const float dt = Engine::CurrentDeltaTime();
+    if (m_awaitingLanding)
+        m_airTime += dt;
+    m_bumps.Update(*m_owner, *m_body, dt);
     ProbeGround();
     if (m_groundObjectId != -1)
         HoverStep(dt);

@@ -41,7 +41,7 @@ void ScriptHost::RegisterFunctions()
 
 void ScriptHost::AddLibrary()
 {
-    // Each family is one line; the sound and particle families join with their systems.
+    // Each family is one line; the particle family joins with its system.
     AddFunctions(UtilityFunctions());
     AddFunctions(InputFunctions());
     AddFunctions(TransformFunctions());
@@ -53,6 +53,7 @@ void ScriptHost::AddLibrary()
     AddFunctions(GameStateFunctions());
     AddFunctions(MeshFunctions());
     AddFunctions(TextFunctions());
+    AddFunctions(SoundFunctions());
 }
 
 void ScriptHost::AddFunctions(std::span<const ScriptFunction> family)

@@ -29,3 +29,5 @@ std::span<const ScriptFunction> GameStateFunctions();
 std::span<const ScriptFunction> MeshFunctions();
 /// Object labels: their text, size, offset and visibility.
 std::span<const ScriptFunction> TextFunctions();
+/// Sound events: playing one by path, stopping every effect.
+std::span<const ScriptFunction> SoundFunctions();

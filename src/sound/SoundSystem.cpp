@@ -282,3 +282,11 @@ std::optional<std::string> SoundSystem::CurrentMusic() const
         return std::nullopt;
     return m_bank.Events()[static_cast<size_t>(m_musicEvent)].path;
 }
+
+std::vector<std::string> SoundSystem::LiveEffects() const
+{
+    std::vector<std::string> paths;
+    for (const EffectInstance& instance : m_effects)
+        paths.push_back(m_bank.Events()[static_cast<size_t>(instance.event)].path);
+    return paths;
+}

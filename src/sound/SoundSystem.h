@@ -74,6 +74,8 @@ class SoundSystem final : public EmptySystem
     const SoundBank& GetBank() const { return m_bank; }
     /// The effects started and not yet cleaned up.
     size_t LiveEffectCount() const { return m_effects.size(); }
+    /// The event paths of the effects started and not yet cleaned up, oldest first.
+    std::vector<std::string> LiveEffects() const;
     /// The path of the music event playing now, if any.
     std::optional<std::string> CurrentMusic() const;
     /// Every play asked for, by the path asked for, whether or not anything could be heard.

@@ -108,6 +108,13 @@ TEST(ContentCheck, NamesEveryPlantedMistakeWithFileLineAndObjectAndNothingElse)
         {"scene/harbour.xml", 93, "the race line does not close"},
         {"scene/harbour.xml", 17, "object 4 (Racer) is a racer whose Controller gives no player index"},
         {"scene/harbour.xml", 0, "no racer is player 3"},
+        {"audio/bank.xml", 4, "event path 'SFX/Gate' does not start with \"event:/\""},
+        {"audio/bank.xml", 5, "event 'event:/SFX/Lap': file 'sfx/lap.wav' is not in res/audio/"},
+        {"audio/bank.xml", 6, "event 'event:/SFX/WrongWay': loop 'yes' is neither"},
+        {"audio/bank.xml", 7, "event 'event:/Error': volume '1.5' is not a number from 0 to 1"},
+        {"audio/bank.xml", 2,
+         "lacks events the game plays (they sound as \"Error\"): SFX/PlayerLand, "
+         "SFX/BumpBall"},
     };
     for (const Planted& p : planted)
         EXPECT_EQ(CountFindings(report, Severity::Problem, p.file, p.line, p.text), 1)
@@ -132,7 +139,7 @@ TEST(ContentCheck, TheProgramFailsOnProblemsOnlyAndSaysWhenThereIsNoTree)
     EXPECT_EQ(RunCheck("--root " + std::string(VANTORA_SOURCE_DIR), &output), 0) << output;
     EXPECT_EQ(output, "vantora-check: no problems\n") << "the shipped content is clean";
     EXPECT_EQ(RunCheck("--root " + FixturePath("check"), &output), 1);
-    EXPECT_TRUE(output.ends_with("\nvantora-check: 18 problems, 2 warnings\n")) << output;
+    EXPECT_TRUE(output.ends_with("\nvantora-check: 23 problems, 2 warnings\n")) << output;
     EXPECT_EQ(RunCheck("--root " + FixturePath("check") + " --colour", &output), 2);
     EXPECT_EQ(RunCheck("--root /nonexistent", &output), 2);
     EXPECT_EQ(output, "vantora-check: there is no folder res/ in '/nonexistent'\n");
@@ -435,4 +442,17 @@ TEST(ContentCheck, ArchetypeNamesMustBeUniqueAndEverySpawnedNameMustExist)
                       "exist; did you mean 'Crate'?"),
         1)
         << All(report);
+}
+
+TEST(ContentCheck, ASoundBankThatIsNotXmlIsOneProblemAndNoBankIsNone)
+{
+    TempFolder root;
+    EXPECT_FALSE(Mentions(CheckTree(root.Path().string()), "bank.xml"));
+    root.Write("res/audio/bank.xml", "<Bank>\n<Event path=\"event:/Error\" file=\"e.ogg\">\n</Bank>");
+    const ProblemReport report = CheckTree(root.Path().string());
+    int bankFindings = 0;
+    for (const Finding& finding : report.Findings())
+        bankFindings += finding.file.ends_with("audio/bank.xml");
+    EXPECT_EQ(bankFindings, 1) << All(report);
+    EXPECT_TRUE(Mentions(report, "is not well-formed XML")) << All(report);
 }

@@ -9,6 +9,7 @@
 #include "check/RaceNodeCheck.h"
 #include "check/RacerCheck.h"
 #include "check/ScriptCompileCheck.h"
+#include "check/SoundBankCheck.h"
 #include "check/TrackListCheck.h"
 #include "check/XmlFileCheck.h"
 
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<Check>> MakeChecks(const KnownFields& fields)
     checks.push_back(std::make_unique<GateCheck>());
     checks.push_back(std::make_unique<RaceNodeCheck>());
     checks.push_back(std::make_unique<RacerCheck>());
+    checks.push_back(std::make_unique<SoundBankCheck>());
     return checks;
 }
 

@@ -8,10 +8,14 @@ local RESULTS_STATE = 11
 local HELD = 2                -- player state in which a racer gets no control
 local DRIVING = 0
 local COUNTDOWN = { "3", "2", "1", "GO!" }
+local BEEP = "SFX/CountdownBeep"
+local GO = "SFX/CountdownGo"
+local RACE_MUSIC = "Music/RaceMusic"
 
 -- Per attachment; the main chunk only sets initial values, since it also runs at start-up.
 local clock = 0
 local prepared = false
+local announced = 0           -- the last countdown step that was heard
 local released = false
 local overAt = nil
 local switched = false
@@ -25,6 +29,7 @@ end
 local function Prepare()
     SetLapAmount(LAPS)
     SetAllRacers(HELD)
+    PlayASound(RACE_MUSIC)
     prepared = true
 end
 
@@ -32,6 +37,11 @@ local function ShowCountdown()
     local step = math.floor(clock / STEP_SECONDS) + 1
     if step <= #COUNTDOWN then
         PrintToScreen(COUNTDOWN[step], 0, 0.1, 120, 1, 1, 1, 1)
+        -- One sound as each step appears, not one a frame.
+        if step > announced then
+            PlayASound(step < #COUNTDOWN and BEEP or GO)
+            announced = step
+        end
     end
     -- Released as "GO!" appears, not when it goes away.
     if not released and step >= #COUNTDOWN then

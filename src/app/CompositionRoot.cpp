@@ -101,4 +101,5 @@ void CompositionRoot::Compose()
     GraphicsSystem::SetTextDrawer(&texts);
     GraphicsSystem::SetParticleDrawer(&ParticleRenderer::Instance());
     ParticleCue::SetPlayer(PlayParticleCue);
+    SoundSystem::SetPausedQuery([] { return GameStateManager::Instance().IsPaused(); });
 }

@@ -10,6 +10,7 @@
 #include "input/InputScript.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
+#include "sound/SoundSystem.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 #include "text/TextSystem.h"
@@ -153,6 +154,7 @@ void WriteReport(const SimOptions& options, const Engine& engine,
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     report.race = SimReport::CaptureRace();
     report.texts = TextSystem::Instance().LastFrameTexts();
+    report.sounds = SimReport::CaptureSounds();
     if (options.reportPath && !report.Write(*options.reportPath))
         std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options.reportPath->c_str());
 }
@@ -170,6 +172,8 @@ int Run(const SimOptions& options, const InputScript& input)
         window.UseOffscreenDriver();
         GraphicsSystem::Instance().SetFullscreen(false);
     }
+    // The runner is heard by its report alone: the sound system keeps its books without a device.
+    SoundSystem::Instance().SetSilent(true);
     Engine engine;
     if (options.dt)
         engine.GetFrameController().SetFixedDeltaTime(*options.dt);

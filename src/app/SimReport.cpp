@@ -1,6 +1,7 @@
 #include "app/SimReport.h"
 
 #include "gameplay/CheckPointSystem.h"
+#include "sound/SoundSystem.h"
 
 #include <cstdio>
 #include <fstream>
@@ -66,6 +67,21 @@ std::string TextsJson(const std::vector<DrawnText>& texts)
     return out.str();
 }
 
+std::string SoundsJson(const SoundReport& sounds)
+{
+    std::ostringstream out;
+    out << ",\n  \"sounds\": {\n    \"plays\": {";
+    bool first = true;
+    for (const auto& [path, count] : sounds.plays)
+    {
+        out << (first ? "" : ",") << "\n      " << JsonString(path) << ": " << count;
+        first = false;
+    }
+    out << (first ? "}" : "\n    }")
+        << ",\n    \"music\": " << (sounds.music ? JsonString(*sounds.music) : "null") << "\n  }";
+    return out.str();
+}
+
 std::string RaceJson(const RaceReport& race)
 {
     std::ostringstream out;
@@ -85,7 +101,8 @@ std::string SimReport::ToJson() const
     std::snprintf(text, sizeof text,
                   "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
                   finalState, wallSeconds);
-    return std::string(text) + (race ? RaceJson(*race) : "") + TextsJson(texts) + "\n}\n";
+    return std::string(text) + (race ? RaceJson(*race) : "") + TextsJson(texts) + SoundsJson(sounds) +
+           "\n}\n";
 }
 
 bool SimReport::Write(const std::string& path) const
@@ -117,4 +134,10 @@ std::optional<RaceReport> SimReport::CaptureRace()
     for (const RankEntry& entry : system.Ranking())
         race.ranking.push_back(entry.player);
     return race;
+}
+
+SoundReport SimReport::CaptureSounds()
+{
+    const SoundSystem& system = SoundSystem::Instance();
+    return {system.PlayCounts(), system.CurrentMusic()};
 }

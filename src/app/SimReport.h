@@ -3,6 +3,7 @@
 #include "text/DrawnText.h"
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,15 @@ struct RaceReport
     std::vector<int> ranking; ///< player indices, leader first
 };
 
+/// What the game asked to hear during the run.
+struct SoundReport
+{
+    /// Plays asked for, by event path, whether or not the bank has the event.
+    std::map<std::string, long long, std::less<>> plays;
+    /// The music event playing at the end, if any.
+    std::optional<std::string> music;
+};
+
 /// The JSON summary the runner writes at exit.
 struct SimReport
 {
@@ -28,10 +38,13 @@ struct SimReport
     std::optional<RaceReport> race;
     /// The screen texts and visible labels of the last frame.
     std::vector<DrawnText> texts;
+    SoundReport sounds;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.
     bool Write(const std::string& path) const;
     /// The race part from the checkpoint system, if a race has been run.
     static std::optional<RaceReport> CaptureRace();
+    /// The sound part from the sound system.
+    static SoundReport CaptureSounds();
 };

@@ -4,6 +4,7 @@
 #include "gameplay/CheckPoint.h"
 #include "gameplay/Controller.h"
 #include "gameplay/Hud.h"
+#include "gameplay/RaceSounds.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "input/VirtualKeyMap.h"
@@ -104,6 +105,7 @@ void CheckPointSystem::ResetProgress()
     m_finishPlace.fill(-1);
     m_finishFrame.fill(-1);
     m_lapsDone.fill(0);
+    m_sounds.Reset();
 }
 
 void CheckPointSystem::StartRace()
@@ -197,6 +199,7 @@ void CheckPointSystem::PassGates(GameObject& racer, int player)
         if (body->GetVelocity().Dot(gate->GetFacing()) < kEpsilon)
             continue;
         last = {wanted, static_cast<int>(i)};
+        m_sounds.GatePassed(racer, player, wanted == m_gates.back()->GetNumber());
         return;
     }
 }
@@ -245,13 +248,18 @@ void CheckPointSystem::Update()
                 place = 3;
         return;
     }
-    for (GameObject* racer : LiveRacers())
+    const std::vector<GameObject*> racers = LiveRacers();
+    m_sounds.BeginFrame(racers, m_ranking.empty() ? -1 : m_ranking.front().player);
+    for (GameObject* racer : racers)
     {
         const int player = PlayerOf(*racer);
         if (!IsPlayer(player))
             continue;
         PassGates(*racer, player);
         CheckWrongWay(*racer, player);
+        const auto p = static_cast<size_t>(player);
+        m_sounds.FollowWrongWay(*racer, player, m_wrongWay[p] && m_finishPlace[p] == -1,
+                                Engine::CurrentDeltaTime());
     }
     DrawWrongWay();
 }
@@ -277,18 +285,22 @@ Vector4 CheckPointSystem::ReferencePoint(size_t gateIndex) const
 void CheckPointSystem::CountLaps(GameObject& racer, int player)
 {
     const auto p = static_cast<size_t>(player);
-    if (m_lastGate[p].number == m_gates.back()->GetNumber())
+    const bool lapEnds = m_lastGate[p].number == m_gates.back()->GetNumber();
+    if (lapEnds)
     {
         ++m_lapsDone[p];
         if (Hud* hud = HudOf(racer))
             hud->LapCompleted();
         m_lastGate[p] = {};
     }
-    if (m_finishPlace[p] == -1 && m_lapsDone[p] >= m_lapsToRun)
+    const bool finishes = m_finishPlace[p] == -1 && m_lapsDone[p] >= m_lapsToRun;
+    if (finishes)
     {
         m_finishPlace[p] = ++m_finishers;
         m_finishFrame[p] = Engine::Get() ? Engine::Get()->FramesRun() : 0;
     }
+    if (lapEnds)
+        m_sounds.LapCompleted(racer, player, m_lapsDone[p], m_lapsToRun, finishes);
 }
 
 float CheckPointSystem::Score(GameObject& racer, int player) const

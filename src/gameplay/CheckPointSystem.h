@@ -2,6 +2,7 @@
 
 #include "core/EmptySystem.h"
 #include "gameplay/RaceRanking.h"
+#include "gameplay/RaceSounds.h"
 
 #include <array>
 #include <vector>
@@ -89,4 +90,5 @@ class CheckPointSystem final : public EmptySystem
     std::array<LastGate, kPlayers> m_lastGate{};
     std::array<int, kPlayers> m_lapsDone{};
     std::vector<CheckPoint*> m_gates;
+    RaceSounds m_sounds;
 };

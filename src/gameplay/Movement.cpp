@@ -23,6 +23,9 @@ constexpr float kForwardForce = 12.0f;
 constexpr float kIdleInput = 0.01f;
 constexpr float kNeighbourHitRange = 5.0f;
 constexpr float kFacingRefresh = 0.3f;
+// Right after a jump the spring still pushes for a frame or two; a landing is heard only after
+// the ball has been up for a moment.
+constexpr float kLandingAirTime = 0.25f;
 constexpr int kKeyX = 'X';
 const Vector4 kUp{0, 1, 0, 0};
 
@@ -113,6 +116,8 @@ void Movement::ApplyJump(float force, bool inAir)
     if (!inAir)
         ParticleCue::Play(m_owner, "jumppoof");
     SoundSystem::Instance().Play("SFX/PlayerJump");
+    m_awaitingLanding = true;
+    m_airTime = 0.0f;
 }
 
 void Movement::Jump(float force)
@@ -174,6 +179,11 @@ void Movement::HoverStep(float dt)
         force.z = 0.0f;
         m_body->AddForce(force);
         m_airJumpAvailable = true;
+        if (m_awaitingLanding && m_airTime >= kLandingAirTime)
+        {
+            SoundSystem::Instance().Play("SFX/PlayerLand");
+            m_awaitingLanding = false;
+        }
     }
 }
 
@@ -182,6 +192,9 @@ void Movement::Update()
     if (!m_owner || !m_body)
         return;
     const float dt = Engine::CurrentDeltaTime();
+    if (m_awaitingLanding)
+        m_airTime += dt;
+    m_bumps.Update(*m_owner, *m_body, dt);
     ProbeGround();
     if (m_groundObjectId != -1)
         HoverStep(dt);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameplay/BumpSounds.h"
 #include "gameplay/HoverSpring.h"
 #include "math/Vector4.h"
 #include "objects/FieldSet.h"
@@ -48,6 +49,10 @@ class Movement
     void ApplyJump(float force, bool inAir);
 
     bool m_airJumpAvailable = true;
+    /// After a jump, until the spring holds the ball again: the landing is to be heard.
+    bool m_awaitingLanding = false;
+    float m_airTime = 0.0f;
+    BumpSounds m_bumps;
     GameObject* m_owner = nullptr;
     RigidBody* m_body = nullptr;
     Vector4 m_facing{0, 0, -1, 0};

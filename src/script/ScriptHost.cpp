@@ -41,7 +41,7 @@ void ScriptHost::RegisterFunctions()
 
 void ScriptHost::AddLibrary()
 {
-    // Each family is one line; the sound family joins with its system.
+    // Each family is one line.
     AddFunctions(UtilityFunctions());
     AddFunctions(InputFunctions());
     AddFunctions(TransformFunctions());
@@ -54,6 +54,7 @@ void ScriptHost::AddLibrary()
     AddFunctions(MeshFunctions());
     AddFunctions(TextFunctions());
     AddFunctions(ParticleFunctions());
+    AddFunctions(SoundFunctions());
 }
 
 void ScriptHost::AddFunctions(std::span<const ScriptFunction> family)

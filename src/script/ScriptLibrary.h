@@ -31,3 +31,5 @@ std::span<const ScriptFunction> MeshFunctions();
 std::span<const ScriptFunction> TextFunctions();
 /// Particle effects: switching them on and off, bursts and colours.
 std::span<const ScriptFunction> ParticleFunctions();
+/// Sound events: playing one by path, stopping every effect.
+std::span<const ScriptFunction> SoundFunctions();

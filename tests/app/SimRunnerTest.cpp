@@ -100,7 +100,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
     race.finishPlaces = {0, 2, 1, 3};
     race.finishFrames = {90, 120, 100, 121};
     race.ranking = {0, 2, 1};
-    const std::string json = SimReport{10, 4, 0.1, race, {}}.ToJson();
+    const std::string json = SimReport{10, 4, 0.1, race, {}, {}}.ToJson();
     EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_places\": [0, 2, 1, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_frames\": [90, 120, 100, null]")) << json;
@@ -108,7 +108,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
 
 TEST(SimReport, WritesTheSummaryFields)
 {
-    SimReport report{120, 4, 0.5, std::nullopt, {}};
+    SimReport report{120, 4, 0.5, std::nullopt, {}, {}};
     const std::string json = report.ToJson();
     EXPECT_NE(json.find("\"frames\": 120"), std::string::npos);
     EXPECT_NE(json.find("\"final_state\": 4"), std::string::npos);
@@ -226,7 +226,7 @@ TEST(SimRunner, RaceWithAMissingRacerNamesItAndReportsOnlyTheRacersThatExist)
 
 TEST(SimReport, TextsAreListedWithTheirPlaceSizeAndViewAndEscaped)
 {
-    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}};
+    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}, {}};
     EXPECT_TRUE(
         Contains(report.ToJson(),
                  "\"texts\": [\n    {\"text\": \"say \\\"GO!\\\"\", \"x\": 640, \"y\": 324.5, \"size\": 129, "
@@ -269,4 +269,41 @@ TEST(SimRunner, AHumanWhoTurnsRoundIsToldWrongWayInTheirOwnQuarterOnly)
     const std::string texts = ReadFile(report);
     EXPECT_TRUE(Contains(texts, "{\"text\": \"Wrong Way!\", \"x\": 320, \"y\": 144,")) << texts;
     EXPECT_EQ(texts.find("Wrong Way!"), texts.rfind("Wrong Way!")) << "only player 1 turned round";
+}
+
+TEST(SimReport, SoundsListPlaysByPathAndTheMusicOrNull)
+{
+    SimReport report;
+    EXPECT_TRUE(Contains(report.ToJson(), "\"sounds\": {\n    \"plays\": {},\n    \"music\": null\n  }"))
+        << report.ToJson();
+    report.sounds = {{{"SFX/Gate", 3}, {"SFX/\"Odd\"", 1}}, "Music/RaceMusic"};
+    EXPECT_TRUE(Contains(report.ToJson(),
+                         "\"plays\": {\n      \"SFX/\\\"Odd\\\"\": 1,\n      \"SFX/Gate\": 3\n    },\n"
+                         "    \"music\": \"Music/RaceMusic\""))
+        << report.ToJson();
+}
+
+TEST(SimRunner, ARaceReportsTheSoundsItAskedFor)
+{
+    const std::string root = VANTORA_SOURCE_DIR;
+    TempFolder out;
+    const auto whole = out.Path() / "whole.json";
+    const auto early = out.Path() / "early.json";
+    const std::string race = Sim() + " --root " + root + " --state 4 --dt 0.016666 --seed 3 ";
+    ASSERT_EQ(Shell(race + "--report " + whole.string() + " > /dev/null"), 0);
+    ASSERT_EQ(Shell(race + "--frames 400 --report " + early.string() + " > /dev/null"), 0);
+    const std::string json = ReadFile(whole);
+    EXPECT_TRUE(Contains(json, "\"SFX/CountdownBeep\": 3,")) << json;
+    EXPECT_TRUE(Contains(json, "\"SFX/CountdownGo\": 1,")) << json;
+    EXPECT_TRUE(Contains(json, "\"Music/RaceMusic\": 1,")) << json;
+    EXPECT_TRUE(Contains(json, "\"SFX/FinalLap\": 1,")) << json; // the leader's, in a race of computers
+    for (const char* path : {"SFX/PlayerJump", "SFX/PlayerLand", "SFX/Gate", "SFX/Lap", "SFX/Finish"})
+        EXPECT_TRUE(std::regex_search(json, std::regex(std::string("\"") + path + "\": [1-9]")))
+            << path << json;
+    // The music is what the bank plays: the race theme once a bank lists it, nothing without one.
+    const bool bankHasRaceMusic =
+        Contains(ReadFile(root + "/res/audio/bank.xml"), "event:/Music/RaceMusic\"");
+    EXPECT_TRUE(
+        Contains(ReadFile(early), bankHasRaceMusic ? "\"music\": \"Music/RaceMusic\"" : "\"music\": null"))
+        << ReadFile(early);
 }

@@ -11,9 +11,11 @@
 #include "physics/Collider.h"
 #include "script/Script.h"
 #include "script/ScriptHost.h"
+#include "sound/SoundSystem.h"
 #include "states/GameStateManager.h"
 #include "text/TextComponent.h"
 
+#include "support/TestSupport.h"
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -45,7 +47,7 @@ TEST(ScriptLibrary, RegistersEveryFunctionByItsExactNameInEveryState)
 {
     ScriptWorld world;
     const auto& functions = Logic::Instance().GetScriptHost().Functions();
-    EXPECT_EQ(functions.size(), 105u);
+    EXPECT_EQ(functions.size(), 107u);
     for (const char* name : {"SetPlayerStateByInedx", "GetCollidedWithIndexing", "DrawHud", "SwitchToState"})
         EXPECT_EQ(Lua(std::string("return type(") + name + ")"), "\"function\"") << name;
 }
@@ -324,4 +326,21 @@ TEST(ScriptLibrary, Texts)
     EXPECT_TRUE(label->IsVisible());
     ScriptWorld::Eval(probe, "SetObjTextVisible(me, false)");
     EXPECT_FALSE(label->IsVisible());
+}
+
+TEST(ScriptLibrary, SoundPlaysByPathAndStopSoundsKeepsTheMusic)
+{
+    ScriptWorld world;
+    SoundSystem& sound = SoundSystem::Instance();
+    sound.SetSilent(true);
+    CaptureStdout([&] { sound.Start(FixturePath("audio") + "/bank.xml"); });
+    Lua("PlayASound('Music/MenuMusic') PlayASound('SFX/Engine')");
+    EXPECT_EQ(sound.LiveEffects(), std::vector<std::string>{"SFX/Engine"});
+    Lua("StopSounds()");
+    EXPECT_EQ(sound.LiveEffectCount(), 0u);
+    EXPECT_EQ(sound.CurrentMusic(), "Music/MenuMusic");
+    // A path that is not a string: the audible error, and one line the first time only.
+    const std::string printed = CaptureStdout([] { Lua("PlayASound({}) PlayASound(nil)"); });
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    EXPECT_EQ(sound.LiveEffects(), (std::vector<std::string>{"Error", "Error"}));
 }

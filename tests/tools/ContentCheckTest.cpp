@@ -113,6 +113,13 @@ TEST(ContentCheck, NamesEveryPlantedMistakeWithFileLineAndObjectAndNothingElse)
         {"particleeffects/sparks.xml", 6, "maxParticle 10000000 is out of range"},
         {"particleeffects/sparks.xml", 7, "the effect has no float setting 'spawnrate'"},
         {"particleeffects/sparks.xml", 9, "'Sparkle' is no particle behaviour"},
+        {"audio/bank.xml", 4, "event path 'SFX/Gate' does not start with \"event:/\""},
+        {"audio/bank.xml", 5, "event 'event:/SFX/Lap': file 'sfx/lap.wav' is not in res/audio/"},
+        {"audio/bank.xml", 6, "event 'event:/SFX/WrongWay': loop 'yes' is neither"},
+        {"audio/bank.xml", 7, "event 'event:/Error': volume '1.5' is not a number from 0 to 1"},
+        {"audio/bank.xml", 2,
+         "lacks events the game plays (they sound as \"Error\"): SFX/PlayerLand, "
+         "SFX/BumpBall"},
     };
     for (const Planted& p : planted)
         EXPECT_EQ(CountFindings(report, Severity::Problem, p.file, p.line, p.text), 1)
@@ -137,7 +144,7 @@ TEST(ContentCheck, TheProgramFailsOnProblemsOnlyAndSaysWhenThereIsNoTree)
     EXPECT_EQ(RunCheck("--root " + std::string(VANTORA_SOURCE_DIR), &output), 0) << output;
     EXPECT_EQ(output, "vantora-check: no problems\n") << "the shipped content is clean";
     EXPECT_EQ(RunCheck("--root " + FixturePath("check"), &output), 1);
-    EXPECT_TRUE(output.ends_with("\nvantora-check: 23 problems, 2 warnings\n")) << output;
+    EXPECT_TRUE(output.ends_with("\nvantora-check: 28 problems, 2 warnings\n")) << output;
     EXPECT_EQ(RunCheck("--root " + FixturePath("check") + " --colour", &output), 2);
     EXPECT_EQ(RunCheck("--root /nonexistent", &output), 2);
     EXPECT_EQ(output, "vantora-check: there is no folder res/ in '/nonexistent'\n");
@@ -461,4 +468,17 @@ TEST(ContentCheck, TheFontMustBeAFontFileAndItsFaceNameTheFilesOwn)
     report = CheckTree(root.Path().string());
     EXPECT_EQ(CountFindings(report, Severity::Problem, "fonts/font.xml", 1, "is not a scalable font"), 1)
         << All(report);
+}
+
+TEST(ContentCheck, ASoundBankThatIsNotXmlIsOneProblemAndNoBankIsNone)
+{
+    TempFolder root;
+    EXPECT_FALSE(Mentions(CheckTree(root.Path().string()), "bank.xml"));
+    root.Write("res/audio/bank.xml", "<Bank>\n<Event path=\"event:/Error\" file=\"e.ogg\">\n</Bank>");
+    const ProblemReport report = CheckTree(root.Path().string());
+    int bankFindings = 0;
+    for (const Finding& finding : report.Findings())
+        bankFindings += finding.file.ends_with("audio/bank.xml");
+    EXPECT_EQ(bankFindings, 1) << All(report);
+    EXPECT_TRUE(Mentions(report, "is not well-formed XML")) << All(report);
 }

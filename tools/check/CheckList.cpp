@@ -11,6 +11,7 @@
 #include "check/RaceNodeCheck.h"
 #include "check/RacerCheck.h"
 #include "check/ScriptCompileCheck.h"
+#include "check/SoundBankCheck.h"
 #include "check/TrackListCheck.h"
 #include "check/XmlFileCheck.h"
 
@@ -30,6 +31,7 @@ std::vector<std::unique_ptr<Check>> MakeChecks(const KnownFields& fields)
     checks.push_back(std::make_unique<RacerCheck>());
     checks.push_back(std::make_unique<FontCheck>());
     checks.push_back(std::make_unique<ParticleEffectCheck>());
+    checks.push_back(std::make_unique<SoundBankCheck>());
     return checks;
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// The state of the race at the end of a run.
@@ -28,6 +29,8 @@ struct SimReport
     std::optional<RaceReport> race;
     /// The screen texts and visible labels of the last frame.
     std::vector<DrawnText> texts;
+    /// Each change of the state stack: the frame it happened in and the top state's id after it.
+    std::vector<std::pair<long long, int>> states;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.

@@ -26,7 +26,7 @@ inline constexpr Control kKeys[] = {
     {0.11f, 0.50f, 0.07f, 0.12f, "A", false},     {0.19f, 0.50f, 0.07f, 0.12f, "S", false},
     {0.27f, 0.50f, 0.07f, 0.12f, "D", false},     {0.23f, 0.64f, 0.07f, 0.12f, "X", false},
     {0.31f, 0.64f, 0.07f, 0.12f, "C", false},     {0.30f, 0.80f, 0.26f, 0.12f, "Space", false},
-    {0.43f, 0.50f, 0.09f, 0.26f, "Enter", false}, {0.43f, 0.80f, 0.07f, 0.12f, "Up", false},
+    {0.43f, 0.50f, 0.09f, 0.26f, "Enter", false}, {0.51f, 0.80f, 0.07f, 0.12f, "Up", false},
 };
 
 inline constexpr LegendLine kKeyLegend[] = {

@@ -25,6 +25,7 @@
 #include "physics/PhysicsSystem.h"
 #include "script/ScriptHost.h"
 #include "sound/SoundSystem.h"
+#include "states/GameSettings.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 #include "text/TextSystem.h"
@@ -56,7 +57,11 @@ LogicLinks BuildLogicLinks()
 {
     LogicLinks links;
     links.isKeyTriggered = [](int key) { return InputSystem::Instance().IsKeyTriggered(key); };
-    links.toggleFullscreen = [] { GraphicsSystem::Instance().ToggleFullscreen(); };
+    links.toggleFullscreen = []
+    {
+        GraphicsSystem::Instance().ToggleFullscreen();
+        GameSettings::Instance().SetFullscreen(GraphicsSystem::Instance().IsFullscreen());
+    };
     links.makeScriptHost = [] { return std::make_shared<ScriptHost>(); };
     links.setUpScriptHost = [](ScriptHost& host) { host.RegisterFunctions(); };
     return links;

@@ -6,6 +6,8 @@
 #include "core/WindowManager.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/Factory.h"
+#include "states/GameSettings.h"
+#include "states/SoundVolumes.h"
 
 #include <memory>
 
@@ -19,6 +21,9 @@ int main()
     window.SetWidth(1280);
     window.SetHeight(720);
     window.SetHeadless(false);
+    // The player's last choices, before the window opens in its mode.
+    GraphicsSystem::Instance().SetFullscreen(GameSettings::Instance().IsFullscreen());
+    SoundVolumes::Apply();
 
     auto engine = std::make_unique<Engine>();
     if (!engine->Init())

@@ -145,10 +145,24 @@ bool EnterRoot(const std::string& root)
     return !error;
 }
 
+/// Every change of the state stack, as [frame, top state id].
+std::vector<std::pair<long long, int>>& StateChanges()
+{
+    static std::vector<std::pair<long long, int>> changes;
+    return changes;
+}
+
+void RecordStateChanges(const Engine& engine)
+{
+    GameStateManager::Instance().SetStackListener(
+        [&engine](int topId) { StateChanges().emplace_back(engine.FramesRun(), topId); });
+}
+
 void WriteReport(const SimOptions& options, const Engine& engine,
                  std::chrono::steady_clock::time_point wallStart)
 {
     SimReport report;
+    report.states = StateChanges();
     report.frames = engine.FramesRun();
     report.finalState = GameStateManager::Instance().GetGameState();
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
@@ -189,8 +203,10 @@ int Run(const SimOptions& options, const InputScript& input)
         return 1;
     }
     StartFirstScreen(options);
+    RecordStateChanges(engine);
     RunFrames(engine, options, input, Screenshots(options.screenshots));
     WriteReport(options, engine, wallStart);
+    GameStateManager::Instance().SetStackListener(nullptr);
     Factory::Instance().DestroyAll();
     GraphicsSystem::Instance().Shutdown();
     return 0;

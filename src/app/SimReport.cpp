@@ -82,6 +82,16 @@ std::string SoundsJson(const SoundReport& sounds)
     return out.str();
 }
 
+std::string StatesJson(const std::vector<std::pair<long long, int>>& states)
+{
+    std::ostringstream out;
+    out << ",\n  \"states\": [";
+    for (size_t i = 0; i < states.size(); ++i)
+        out << (i ? ", " : "") << "[" << states[i].first << ", " << states[i].second << "]";
+    out << "]";
+    return out.str();
+}
+
 std::string RaceJson(const RaceReport& race)
 {
     std::ostringstream out;
@@ -102,7 +112,7 @@ std::string SimReport::ToJson() const
                   "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
                   finalState, wallSeconds);
     return std::string(text) + (race ? RaceJson(*race) : "") + TextsJson(texts) + SoundsJson(sounds) +
-           "\n}\n";
+           StatesJson(states) + "\n}\n";
 }
 
 bool SimReport::Write(const std::string& path) const

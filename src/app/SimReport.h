@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 /// The state of the race at the end of a run.
@@ -39,6 +40,8 @@ struct SimReport
     /// The screen texts and visible labels of the last frame.
     std::vector<DrawnText> texts;
     SoundReport sounds;
+    /// Each change of the state stack: the frame it happened in and the top state's id after it.
+    std::vector<std::pair<long long, int>> states;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.

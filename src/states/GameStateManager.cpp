@@ -32,6 +32,17 @@ bool GameStateManager::IsTop(int id) const
     return !m_stack.empty() && m_stack.back()->GetId() == id;
 }
 
+GameState* GameStateManager::GetStateBelowTop() const
+{
+    return m_stack.size() < 2 ? nullptr : m_stack[m_stack.size() - 2].get();
+}
+
+void GameStateManager::TellListener() const
+{
+    if (m_listener)
+        m_listener(m_stack.empty() ? 0 : m_stack.back()->GetId());
+}
+
 bool GameStateManager::CanCreate(int id) const
 {
     return id == GameStateId::kQuit || Create(id) != nullptr;
@@ -50,6 +61,7 @@ void GameStateManager::PopTop()
     if (m_current == m_stack.back().get())
         m_current = nullptr;
     m_stack.pop_back();
+    TellListener();
 }
 
 bool GameStateManager::PushNew(int id)
@@ -66,6 +78,7 @@ bool GameStateManager::PushNew(int id)
     m_stack.push_back(std::move(state));
     raw->Enter();
     raw->ClearNextState();
+    TellListener();
     return true;
 }
 

@@ -13,6 +13,7 @@ class GameStateManager final : public EmptySystem
 {
   public:
     using StateCreator = std::function<std::unique_ptr<GameState>(int id)>;
+    using StackListener = std::function<void(int topId)>;
 
     static GameStateManager& Instance();
     ~GameStateManager() override;
@@ -35,6 +36,8 @@ class GameStateManager final : public EmptySystem
     /// Whether the top state's id is `id`.
     bool IsTop(int id) const;
     GameState* GetCurrent() const { return m_current; }
+    /// The state under the top one, null when fewer than two are open.
+    GameState* GetStateBelowTop() const;
     size_t StackSize() const { return m_stack.size(); }
 
     bool IsPaused() const { return m_paused; }
@@ -45,8 +48,12 @@ class GameStateManager final : public EmptySystem
     /// Replaces the id-to-screen table (tests use their own states); null restores the game's.
     void SetStateCreator(StateCreator creator) { m_creator = std::move(creator); }
 
+    /// Called after every push and pop with the id of the new top state (0 for an empty stack).
+    void SetStackListener(StackListener listener) { m_listener = std::move(listener); }
+
   private:
     GameStateManager() = default;
+    void TellListener() const;
     void TakePendingRequest();
     void PopTop();
     /// Creates state `id`, pushes it and enters it; false when the id creates nothing.
@@ -55,6 +62,7 @@ class GameStateManager final : public EmptySystem
 
     std::vector<std::unique_ptr<GameState>> m_stack;
     StateCreator m_creator;
+    StackListener m_listener;
     GameState* m_current = nullptr;
     int m_pending = 3;
     bool m_paused = false;

@@ -24,3 +24,9 @@ Canvas PaintWaterIcon();
 /// The fire racer's ball: crust plates with lava in the cracks, glowing brighter where the crust
 /// is lighter (BallRecipes.cpp).
 Canvas PaintFireBall();
+
+/// The controls screen's keyboard: key caps where the screen writes their names (MenuRecipes.cpp).
+Canvas PaintHowToPlayKeyboard();
+
+/// The controls screen's gamepad: body and buttons where the screen writes their names.
+Canvas PaintHowToPlayPad();

@@ -26,6 +26,9 @@ namespace
 void StartFirstScreen(const SimOptions& options)
 {
     GameStateManager& states = GameStateManager::Instance();
+    // A race opened without the menus gets what Autoplay gives it: each racer its own element.
+    if (options.state == GameStateId::kLevel1)
+        Logic::Instance().SetAllPlayersComputer();
     for (int player = 0; player < options.humans; ++player)
         Logic::Instance().SetPlayerIsComputer(player, false);
     if (options.scene)

@@ -6,8 +6,6 @@
 #include "graphics/RenderDevice.h"
 #include "graphics/ViewMatrices.h"
 #include "graphics/ViewState.h"
-#include "math/Random.h"
-#include "objects/FieldList.h"
 #include "particles/ParticleComponent.h"
 #include "particles/ParticleRenderer.h"
 #include "support/QuietStdout.h"
@@ -24,61 +22,24 @@ constexpr int kEffects = 40;
 constexpr uint32_t kPerEffect = 500;
 constexpr float kDt = 1.0f / 60.0f;
 
-template <typename T> const FieldSet<ParticleDecorator>& NoFields()
-{
-    static const FieldList<T, ParticleDecorator> fields("Decorator");
-    return fields;
-}
-
-/// Scatters new particles through a box round the owner with a small random velocity.
-class BenchScatter final : public ParticleDecorator
-{
-  public:
-    const FieldSet<ParticleDecorator>& Fields() const override { return NoFields<BenchScatter>(); }
-    void Spawn(Particle& particle, ParticleEmitter& /*emitter*/) override
-    {
-        particle.localPosition = {RandomRangeFine(-8, 8), RandomRangeFine(-5, 5), RandomRangeFine(-8, 8), 0};
-        particle.velocity = {RandomRangeFine(-1, 1), RandomRangeFine(0, 2), RandomRangeFine(-1, 1), 0};
-        particle.lifetime = 0.0f;
-    }
-};
-
-/// Moves particles by their velocity, as the burst behaviours do.
-class BenchDrift final : public ParticleDecorator
-{
-  public:
-    const FieldSet<ParticleDecorator>& Fields() const override { return NoFields<BenchDrift>(); }
-    void Update(Particle& particle, ParticleEmitter& emitter) override
-    {
-        particle.previousPosition = particle.position;
-        particle.position += particle.velocity * emitter.FrameTime();
-    }
-};
-
-/// Cycles colour and size with age, as the colour and scale behaviours do.
-class BenchFade final : public ParticleDecorator
-{
-  public:
-    const FieldSet<ParticleDecorator>& Fields() const override { return NoFields<BenchFade>(); }
-    void Update(Particle& particle, ParticleEmitter& /*emitter*/) override
-    {
-        const float t = particle.age - static_cast<float>(static_cast<int>(particle.age));
-        particle.colour = {1.0f, 1.0f - 0.6f * t, 0.2f, 1.0f - t};
-        particle.size = 0.2f + 0.3f * t;
-    }
-};
-
+// The game's own behaviours: a burst that moves every particle, a colour blended through three
+// colours and a size blended to its end, over a lifetime long enough that none dies mid-run.
 std::unique_ptr<ParticleEmitter> MakeEffect(int index)
 {
     auto effect = std::make_unique<ParticleEmitter>("bench" + std::to_string(index));
     XmlFile file = XmlFile::FromText(
         "<e><bool name=\"m_useCulling\" value=\"0\"/><string name=\"material\" value=\"ps_additive\"/>"
         "<string name=\"texture\" value=\"p_soft\"/><uint name=\"maxParticle\" value=\"500\"/>"
-        "<float name=\"spawnRate\" value=\"0\"/></e>");
+        "<float name=\"spawnRate\" value=\"0\"/>"
+        "<Decorator><string name=\"name\" value=\"PointExplosion\"/>"
+        "<float name=\"m_velocityMin\" value=\"0.5\"/><float name=\"m_velocityMax\" value=\"2\"/>"
+        "<bool name=\"m_randStartVel\" value=\"1\"/></Decorator>"
+        "<Decorator><string name=\"name\" value=\"Color\"/><bool name=\"m_lerpColor\" value=\"1\"/>"
+        "<bool name=\"m_middleLerp\" value=\"1\"/></Decorator>"
+        "<Decorator><string name=\"name\" value=\"Scaler\"/><float name=\"m_scaleStart\" value=\"0.2\"/>"
+        "<float name=\"m_scaleEnd\" value=\"0.5\"/><bool name=\"lerpScale\" value=\"1\"/></Decorator></e>");
     effect->Deserialize(file.GetRoot());
-    effect->AddDecorator(std::make_unique<BenchScatter>());
-    effect->AddDecorator(std::make_unique<BenchDrift>());
-    effect->AddDecorator(std::make_unique<BenchFade>());
+    effect->SetDefaultLifetime(100000.0f);
     return effect;
 }
 

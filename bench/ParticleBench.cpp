@@ -8,16 +8,13 @@
 #include "graphics/ViewState.h"
 #include "particles/ParticleComponent.h"
 #include "particles/ParticleRenderer.h"
+#include "support/AllocationCount.h"
 #include "support/QuietStdout.h"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <new>
 
 namespace
 {
-std::atomic<long long> g_allocations{0};
 constexpr int kEffects = 40;
 constexpr uint32_t kPerEffect = 500;
 constexpr float kDt = 1.0f / 60.0f;
@@ -69,10 +66,10 @@ void BM_UpdateParticles(benchmark::State& state)
     long long allocations = 0;
     for (auto _ : state)
     {
-        const long long before = g_allocations.load();
+        const long long before = AllocationsSoFar();
         for (const auto& effect : effects)
             effect->Update(kDt);
-        allocations = g_allocations.load() - before;
+        allocations = AllocationsSoFar() - before;
     }
     size_t live = 0;
     for (const auto& effect : effects)
@@ -113,14 +110,14 @@ void BM_DrawParticlesInFourViews(benchmark::State& state)
     long long allocations = 0;
     for (auto _ : state)
     {
-        const long long before = g_allocations.load();
+        const long long before = AllocationsSoFar();
         renderer.BeginParticleFrame(*graphics.GetDevice());
         for (int player = 0; player < 4; ++player)
         {
             graphics.SetPlayerViewport(player, 4);
             renderer.DrawParticles(view, camera);
         }
-        allocations = g_allocations.load() - before;
+        allocations = AllocationsSoFar() - before;
         benchmark::DoNotOptimize(graphics.GetDevice()->ReadPixels(1, 1));
     }
     state.counters["particles"] = kEffects * kPerEffect;
@@ -128,24 +125,3 @@ void BM_DrawParticlesInFourViews(benchmark::State& state)
 }
 BENCHMARK(BM_DrawParticlesInFourViews)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 } // namespace
-
-// Counting every allocation shows the update and the draw make none. The replaced pair is malloc
-// and free underneath, which GCC cannot see across the replacement.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}

@@ -8,24 +8,21 @@
 #include "graphics/RenderDevice.h"
 #include "objects/GameObject.h"
 #include "objects/Transform.h"
+#include "support/AllocationCount.h"
 #include "support/QuietStdout.h"
 #include "text/FontFace.h"
 #include "text/FontSettings.h"
 #include "text/TextComponent.h"
 #include "text/TextSystem.h"
 
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
-#include <new>
 #include <unistd.h>
 
 namespace
 {
-std::atomic<long long> g_allocations{0};
 
 bool DeviceReady()
 {
@@ -84,7 +81,7 @@ void BM_TextFrame(benchmark::State& state)
     long long allocations = 0;
     for (auto _ : state)
     {
-        const long long before = g_allocations.load();
+        const long long before = AllocationsSoFar();
         text.BeginTextFrame();
         for (int view = 0; view < 4; ++view)
         {
@@ -93,7 +90,7 @@ void BM_TextFrame(benchmark::State& state)
         }
         graphics.SetViewportRect(0, 0, 1280, 720);
         text.DrawScreenTexts(screen);
-        allocations = g_allocations.load() - before;
+        allocations = AllocationsSoFar() - before;
         benchmark::DoNotOptimize(graphics.GetDevice()->ReadPixels(1, 1));
     }
     state.counters["glyphs"] = static_cast<double>(text.GlyphsDrawn());
@@ -147,24 +144,3 @@ BENCHMARK(BM_AtlasForANewSize)
     ->Args({129, 95})
     ->Unit(benchmark::kMillisecond);
 } // namespace
-
-// Counting every allocation shows the frame makes none. The replaced pair is malloc and free
-// underneath, which GCC cannot see across the replacement.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}

@@ -282,12 +282,12 @@ TEST_F(CheckPointTest, GatesLapsAndTheFinishPlayTheirEffectsOnTheRacer)
 TEST_F(CheckPointTest, AnImpactThrowsSparksButRestingContactDoesNot)
 {
     const CueLog cues;
-    Collider* mine = racers[0]->Get<Collider>(ComponentType::Collider);
-    mine->AddTouched(racers[1]->Get<Collider>(ComponentType::Collider));
     RigidBody* body = racers[0]->Get<RigidBody>(ComponentType::RigidBody);
     BumpSounds bumps;
+    bumps.Update(*racers[0], *body, 0.016f); // rolling free: the speed it had before the contact
+    Collider* mine = racers[0]->Get<Collider>(ComponentType::Collider);
+    mine->AddTouched(racers[1]->Get<Collider>(ComponentType::Collider));
     bumps.Update(*racers[0], *body, 0.016f); // pressed together at a steady speed
-    bumps.Update(*racers[0], *body, 0.016f);
     EXPECT_TRUE(cues.On(racers[0]).empty());
     body->SetVelocity({-10, 0, 10, 0}); // knocked sideways
     bumps.Update(*racers[0], *body, 0.016f);

@@ -1,5 +1,6 @@
 #include "gameplay/BumpSounds.h"
 
+#include "gameplay/ParticleCue.h"
 #include "objects/GameObject.h"
 #include "physics/Collider.h"
 #include "physics/RigidBody.h"
@@ -35,7 +36,7 @@ Bump TouchedThisFrame(const Collider& collider)
 }
 } // namespace
 
-void BumpSounds::Update(const GameObject& owner, const RigidBody& body, float dt)
+void BumpSounds::Update(GameObject& owner, const RigidBody& body, float dt)
 {
     const Vector4 velocity = body.GetVelocity();
     // Sideways only: a jump or a landing changes the height speed sharply without an impact.
@@ -50,5 +51,6 @@ void BumpSounds::Update(const GameObject& owner, const RigidBody& body, float dt
     if (bump == Bump::None)
         return;
     m_sinceBump = 0.0f;
+    ParticleCue::Play(&owner, "sparks");
     SoundSystem::Instance().Play(bump == Bump::Ball ? "SFX/BumpBall" : "SFX/BumpWall");
 }

@@ -16,8 +16,8 @@ class BumpSounds
     /// The shortest time between two impacts heard from one racer, in seconds.
     static constexpr float kQuietTime = 0.3f;
 
-    /// Once per frame after the physics step: plays "SFX/BumpBall" or "SFX/BumpWall" when due.
-    void Update(const GameObject& owner, const RigidBody& body, float dt);
+    /// Once per frame after the physics step: plays "SFX/BumpBall" or "SFX/BumpWall" and "sparks" when due.
+    void Update(GameObject& owner, const RigidBody& body, float dt);
 
   private:
     Vector4 m_lastVelocity;

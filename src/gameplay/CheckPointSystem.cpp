@@ -4,6 +4,7 @@
 #include "gameplay/CheckPoint.h"
 #include "gameplay/Controller.h"
 #include "gameplay/Hud.h"
+#include "gameplay/ParticleCue.h"
 #include "gameplay/RaceSounds.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
@@ -199,6 +200,7 @@ void CheckPointSystem::PassGates(GameObject& racer, int player)
         if (body->GetVelocity().Dot(gate->GetFacing()) < kEpsilon)
             continue;
         last = {wanted, static_cast<int>(i)};
+        ParticleCue::Play(&racer, "gatepass");
         m_sounds.GatePassed(racer, player, wanted == m_gates.back()->GetNumber());
         return;
     }
@@ -300,7 +302,10 @@ void CheckPointSystem::CountLaps(GameObject& racer, int player)
         m_finishFrame[p] = Engine::Get() ? Engine::Get()->FramesRun() : 0;
     }
     if (lapEnds)
+    {
+        ParticleCue::Play(&racer, finishes ? "finishburst" : "lapburst");
         m_sounds.LapCompleted(racer, player, m_lapsDone[p], m_lapsToRun, finishes);
+    }
 }
 
 float CheckPointSystem::Score(GameObject& racer, int player) const

@@ -181,6 +181,7 @@ void Movement::HoverStep(float dt)
         m_airJumpAvailable = true;
         if (m_awaitingLanding && m_airTime >= kLandingAirTime)
         {
+            ParticleCue::Play(m_owner, "landpoof");
             SoundSystem::Instance().Play("SFX/PlayerLand");
             m_awaitingLanding = false;
         }

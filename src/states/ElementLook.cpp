@@ -18,10 +18,10 @@ struct Look
 };
 
 const std::array<Look, ElementLook::kElementCount> kLooks{{
-    {"fireball_diff", "fireball_base_nrm", "fire", {"ballflame"}},
-    {"waterball_diff", "waterball_nrm", "fire", {"ballwater"}},
+    {"fireball_diff", "fireball_base_nrm", "fire", {"ballflame", "ballembers"}},
+    {"waterball_diff", "waterball_nrm", "fire", {"ballwater", "ballsplash"}},
     {"windball_diff", "windball_nrm", "windball_spec", {"ballwind", "w1", "w2", "w3"}},
-    {"earthball_diff_2", "earthball_nrm", "earthball_spec", {"ballearth"}},
+    {"earthball_diff_2", "earthball_nrm", "earthball_spec", {"ballearth", "balldust"}},
 }};
 } // namespace
 

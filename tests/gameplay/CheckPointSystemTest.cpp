@@ -1,8 +1,10 @@
 #include "gameplay/CheckPointSystem.h"
 #include "RaceTestSupport.h"
+#include "gameplay/BumpSounds.h"
 #include "gameplay/CheckPoint.h"
 #include "gameplay/Controller.h"
 #include "gameplay/Hud.h"
+#include "gameplay/ParticleCue.h"
 #include "gameplay/RaceRanking.h"
 #include "graphics/GraphicsSystem.h"
 #include "objects/Transform.h"
@@ -235,4 +237,59 @@ TEST(RaceRanking, ProgressGrowsAlongTheStretchAndGatesPassedAlwaysOutrankDistanc
     EXPECT_NEAR(previous, 1.5f, 1e-5) << "at the next gate";
     EXPECT_GE(RunningScore(0, 3, 2, next, next, after), previous)
         << "passing the gate never lowers the score";
+}
+
+namespace
+{
+/// Records the effects gameplay plays, per object, while it lives.
+class CueLog
+{
+  public:
+    CueLog()
+    {
+        ParticleCue::SetPlayer(
+            [this](GameObject& object, const std::string& effect) {
+                m_played.push_back({&object, effect});
+            });
+    }
+    ~CueLog() { ParticleCue::SetPlayer({}); }
+    std::vector<std::string> On(const GameObject* object) const
+    {
+        std::vector<std::string> effects;
+        for (const auto& [who, effect] : m_played)
+            if (who == object)
+                effects.push_back(effect);
+        return effects;
+    }
+
+  private:
+    std::vector<std::pair<GameObject*, std::string>> m_played;
+};
+} // namespace
+
+// Every racer shows its own gates and laps in its quarter, not only the racer that is heard.
+TEST_F(CheckPointTest, GatesLapsAndTheFinishPlayTheirEffectsOnTheRacer)
+{
+    const CueLog cues;
+    race.SetLapAmount(2);
+    Lap(3);
+    EXPECT_EQ(cues.On(racers[3]), (std::vector<std::string>{"gatepass", "gatepass", "gatepass", "lapburst"}));
+    Lap(3);
+    EXPECT_EQ(cues.On(racers[3]).back(), "finishburst");
+    EXPECT_TRUE(cues.On(racers[0]).empty());
+}
+
+TEST_F(CheckPointTest, AnImpactThrowsSparksButRestingContactDoesNot)
+{
+    const CueLog cues;
+    RigidBody* body = racers[0]->Get<RigidBody>(ComponentType::RigidBody);
+    BumpSounds bumps;
+    bumps.Update(*racers[0], *body, 0.016f); // rolling free: the speed it had before the contact
+    Collider* mine = racers[0]->Get<Collider>(ComponentType::Collider);
+    mine->AddTouched(racers[1]->Get<Collider>(ComponentType::Collider));
+    bumps.Update(*racers[0], *body, 0.016f); // pressed together at a steady speed
+    EXPECT_TRUE(cues.On(racers[0]).empty());
+    body->SetVelocity({-10, 0, 10, 0}); // knocked sideways
+    bumps.Update(*racers[0], *body, 0.016f);
+    EXPECT_EQ(cues.On(racers[0]), std::vector<std::string>{"sparks"});
 }

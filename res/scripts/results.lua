@@ -6,8 +6,8 @@ local MAIN_MENU = 3
 local SHOW_SECONDS = 12       -- the screen returns to the menu by itself after this long
 local ENTER = 13
 local PAD_CONFIRM = 0x1000 + 0x0010   -- A or Start
-local BALL_LIFT = 0.85        -- a ball's centre above the top of its step
-local FOURTH_SPOT = { 8.5, 0.6, 1.5 }
+local BALL_LIFT = 1.2         -- a ball's centre above the top of its step
+local FOURTH_SPOT = { 8.5, 0.3, 1.5 }
 local ELEMENTS = { [0] = "Fire", "Water", "Wind", "Earth" }
 local PLACES = { [0] = "1st", "2nd", "3rd", "4th" }
 local COLOURS = {
@@ -81,7 +81,7 @@ local function ShowPlaces()
         local colour = COLOURS[GetPlayerElement(GetPlayerObjByIndex(player))] or COLOURS[0]
         local line = PLACES[place] .. "  Player " .. (player + 1) .. "  " ..
             (ELEMENTS[GetPlayerElement(GetPlayerObjByIndex(player))] or "")
-        PrintToScreen(line, 0, -0.42 - place * 0.13, 30, colour[1], colour[2], colour[3], 1)
+        PrintToScreen(line, 0, -0.4 - place * 0.13, 30, colour[1], colour[2], colour[3], 1)
     end
     PrintToScreen("Press Enter or A to continue", 0, -0.94, 20, 0.8, 0.8, 0.8, 1)
 end

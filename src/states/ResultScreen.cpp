@@ -3,6 +3,7 @@
 #include "gameplay/CheckPointSystem.h"
 #include "gameplay/Controller.h"
 #include "input/InputSystem.h"
+#include "input/PadState.h"
 #include "input/VirtualKeyMap.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
@@ -33,9 +34,16 @@ void ResultScreen::Enter()
 
 void ResultScreen::Update()
 {
-    if (GameStateManager::Instance().IsTop(GetId()) &&
-        InputSystem::Instance().IsKeyTriggered(VirtualKey::Letter('R')))
+    if (!GameStateManager::Instance().IsTop(GetId()))
+        return;
+    const InputSystem& input = InputSystem::Instance();
+    if (input.IsKeyTriggered(VirtualKey::Letter('R')))
         Enter();
+    // The scene's script normally leads back to the menu; without it (a missing scene or
+    // script) Back still does.
+    else if (input.IsKeyTriggered(VirtualKey::kEscape) || input.IsKeyTriggered(VirtualKey::kBackspace) ||
+             input.IsButtonTriggeredByAny(PadButton::kBack | PadButton::kB))
+        RequestNextState(GameStateId::kMainMenu);
 }
 
 void ResultScreen::Exit()

@@ -8,7 +8,7 @@ class ResultScreen final : public GameState
 {
   public:
     void Enter() override;
-    /// Key R loads the screen again.
+    /// Key R loads the screen again; Back leads to the main menu.
     void Update() override;
     /// Unloads the scene.
     void Exit() override;

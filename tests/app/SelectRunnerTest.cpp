@@ -162,6 +162,35 @@ TEST_F(SelectRunnerTest, BackLeavesEitherPhaseForTheMainMenu)
     EXPECT_EQ(StateIds(Run(level, 160)), "3 0 10 0 3");
 }
 
+TEST_F(SelectRunnerTest, PressesDuringTheFadeAndAsTheScreenOpensChooseNothing)
+{
+    Script script = ToSelect();
+    script.Key(40, kEnter).Key(72, kEnter).Key(73, kRight);
+    const std::string report = Run(script, 100);
+    EXPECT_EQ(StateIds(report), "3 0 10");
+    EXPECT_FALSE(Shows(report, "Ready")) << report;
+    EXPECT_TRUE(Shows(report, "Fire")) << "player 1 still chooses, on the first element: " << report;
+    EXPECT_EQ(Plays(report, "SFX/MenuMove"), 0);
+}
+
+TEST_F(SelectRunnerTest, AOneTrackListWrapsOntoItselfAndRaces)
+{
+    const std::filesystem::path source = std::filesystem::path(VANTORA_SOURCE_DIR) / "res";
+    const std::filesystem::path res = folder.Path() / "root" / "res";
+    std::filesystem::create_directories(res);
+    for (const auto& entry : std::filesystem::directory_iterator(source))
+        if (entry.path().filename() != "TrackList.xml")
+            std::filesystem::create_symlink(entry.path(), res / entry.path().filename());
+    folder.Write("root/res/TrackList.xml", "<TrackList><RealTrackNames><Track name=\"watertrack\"/>"
+                                           "</RealTrackNames><DisplayTrackNames><Track name=\"Harbour\"/>"
+                                           "</DisplayTrackNames></TrackList>");
+    Script script = ToSelect();
+    script.Key(100, kEnter).Key(140, kRight).Key(180, kEnter);
+    const std::string report = Run(script, 200, "", (folder.Path() / "root").string());
+    EXPECT_EQ(StateIds(report), "3 0 10 0 4");
+    EXPECT_NE(report.find("\"race\""), std::string::npos) << report;
+}
+
 TEST_F(SelectRunnerTest, AutoplayRacesFourComputersToTheResultsAndBackToTheMenu)
 {
     Script script;

@@ -89,7 +89,7 @@ TEST(TextureTool, ShippedTexturesAreWhatTheirRecipesPaint)
                          kSource / "res/textures" / recipe->fileName);
         ++files;
     }
-    EXPECT_EQ(files, 28);
+    EXPECT_EQ(files, 30);
     for (const Recipe& recipe : AllRecipes())
         ExpectSamePixels(recipe.paint().ToImage(), recipe.withAlpha,
                          kSource / "res/textures" / recipe.fileName);

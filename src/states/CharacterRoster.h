@@ -8,7 +8,9 @@
 class CharacterRoster
 {
   public:
+    /// Players who take turns, 0 to 3.
     static constexpr int kPlayers = 4;
+    /// Elements on offer: 0 fire, 1 water, 2 wind, 3 earth.
     static constexpr int kElements = 4;
 
     /// A fresh round: every element free, player 0 choosing with the cursor on fire. Player 0 is
@@ -17,10 +19,13 @@ class CharacterRoster
 
     /// The player whose turn it is; kPlayers once everyone has chosen.
     int GetChooser() const { return m_chooser; }
+    /// Whether every player has an element.
     bool AllChosen() const { return m_chooser >= kPlayers; }
     /// The element under the chooser's cursor.
     int GetCursor() const { return m_cursor; }
+    /// Whether nobody has taken the element yet.
     bool IsAvailable(int element) const;
+    /// Whether a person plays for the player (player 0 always).
     bool IsJoined(int player) const;
     /// A player joins for the turns still to come; false when it is too late or already joined.
     bool Join(int player);

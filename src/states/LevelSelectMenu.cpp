@@ -13,6 +13,7 @@
 #include "states/SelectInput.h"
 #include "states/ShowScene.h"
 
+#include <cstdio>
 #include <string>
 
 namespace
@@ -249,7 +250,7 @@ void LevelSelectMenu::DrawCharacters() const
         if (chooser)
         {
             DrawArrows((qx + 1.3f) / 2.0f, (qx + 0.7f) / 2.0f, (0.8f - qy) / 2.0f);
-            graphics.PrintToScreen(kElementNames[static_cast<size_t>(m_roster.GetCursor())], qx, qy - 0.27f,
+            graphics.PrintToScreen(kElementNames[static_cast<size_t>(m_roster.GetCursor())], qx, qy - 0.22f,
                                    {30, 45, 0, 0}, kHighlight);
         }
         else

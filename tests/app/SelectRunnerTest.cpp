@@ -152,6 +152,18 @@ TEST_F(SelectRunnerTest, PadsJoinWithStartAndTheHighestJoinedPlayerPicksTheTrack
     EXPECT_EQ(StateIds(report), "3 0 10 0 4") << "only player 3 picks, on its own pad: " << report;
 }
 
+TEST_F(SelectRunnerTest, APadPulledOutBeforeItsTurnLetsTheComputerChoose)
+{
+    // Player 2's pad (slot 1) has joined but is pulled out while player 1 chooses; the computer takes
+    // player 2's turn, so the keyboard player picks the track.
+    Script script = ToSelect();
+    script.Plug(0, 1, true).Plug(100, 1, false).Key(130, kEnter);
+    std::string output;
+    const std::string report = Run(script, 160, "", VANTORA_SOURCE_DIR, &output);
+    EXPECT_TRUE(Shows(report, "Player 1 pick the level")) << report;
+    EXPECT_NE(output.find("Player 2's controller is gone"), std::string::npos) << output;
+}
+
 TEST_F(SelectRunnerTest, BackLeavesEitherPhaseForTheMainMenu)
 {
     Script script = ToSelect();

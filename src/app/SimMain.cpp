@@ -3,6 +3,7 @@
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
+#include "core/EngineGlobals.h"
 #include "core/Messaging.h"
 #include "core/WindowManager.h"
 #include "graphics/GraphicsSystem.h"
@@ -23,8 +24,33 @@
 
 namespace
 {
-void StartFirstScreen(const SimOptions& options)
+/// The index of the track named `name` in res/TrackList.xml; nothing (and one line) when it has
+/// no such track.
+std::optional<int> TrackIndexOf(const std::string& name)
 {
+    std::string known;
+    for (const auto& [index, track] : realTrackNames)
+    {
+        if (track == name)
+            return index;
+        known += (known.empty() ? "" : ", ") + track;
+    }
+    std::printf("vantora-sim: no track '%s' in res/TrackList.xml (tracks: %s)\n", name.c_str(),
+                known.c_str());
+    return std::nullopt;
+}
+
+/// Opens what the run asked for; false when it cannot be opened.
+bool StartFirstScreen(SimOptions& options)
+{
+    if (options.track)
+    {
+        const std::optional<int> index = TrackIndexOf(*options.track);
+        if (!index)
+            return false;
+        Logic::Instance().ChosenTrackIndex() = *index;
+        options.state = GameStateId::kLevel1;
+    }
     GameStateManager& states = GameStateManager::Instance();
     // A race opened without the menus gets what Autoplay gives it: each racer its own element.
     if (options.state == GameStateId::kLevel1)
@@ -39,6 +65,7 @@ void StartFirstScreen(const SimOptions& options)
     }
     else if (options.state)
         states.RequestPush(*options.state);
+    return true;
 }
 
 /// Notices when no screen can ever be open again, so nothing more can happen in the run: a screen
@@ -177,7 +204,7 @@ void WriteReport(const SimOptions& options, const Engine& engine,
 }
 
 /// Starts the engine in the working directory and runs it; the process's exit status.
-int Run(const SimOptions& options, const InputScript& input)
+int Run(SimOptions& options, const InputScript& input)
 {
     const auto wallStart = std::chrono::steady_clock::now();
     WindowManager& window = WindowManager::Instance();
@@ -205,7 +232,12 @@ int Run(const SimOptions& options, const InputScript& input)
                      "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
         return 1;
     }
-    StartFirstScreen(options);
+    if (!StartFirstScreen(options))
+    {
+        Factory::Instance().DestroyAll();
+        GraphicsSystem::Instance().Shutdown();
+        return 1;
+    }
     RecordStateChanges(engine);
     RunFrames(engine, options, input, Screenshots(options.screenshots));
     WriteReport(options, engine, wallStart);

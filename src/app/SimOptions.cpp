@@ -89,6 +89,12 @@ const std::map<std::string, Setter>& Setters()
              o.scene = v;
              return !v.empty();
          }},
+        {"--track",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.track = v;
+             return !v.empty();
+         }},
         {"--report",
          [](SimOptions& o, const std::string& v)
          {
@@ -161,7 +167,7 @@ const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
            "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--render]\n"
-           "                   [--screenshot FILE@FRAME]...\n"
+           "                   [--track NAME] [--screenshot FILE@FRAME]...\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
@@ -178,5 +184,7 @@ const char* SimUsage()
            "  FRAME pad SLOT axis lt|rt VALUE           0..255\n"
            "  FRAME focus on|off\n"
            "  # starts a comment\n"
+           "--track NAME starts the race on that track of res/TrackList.xml with four computer\n"
+           "  racers, without the menus; an unknown name stops the runner.\n"
            "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n";
 }

@@ -23,6 +23,8 @@ struct SimOptions
     /// Players 0 .. humans - 1 are driven by people (the keyboard and pads of --input).
     int humans = 0;
     std::optional<std::string> scene;
+    /// Start the race on this track (a name from res/TrackList.xml) with four computer racers.
+    std::optional<std::string> track;
     std::optional<std::string> reportPath;
     std::optional<std::string> inputPath;
     /// Render with OpenGL on SDL's offscreen driver; set by --render and by --screenshot.

@@ -111,13 +111,18 @@ void CheckPointSystem::ResetProgress()
 
 void CheckPointSystem::StartRace()
 {
+    CollectRacers();
+    ResetProgress();
+    m_raceOver = false;
+    m_ranking.clear();
+}
+
+void CheckPointSystem::CollectRacers()
+{
     m_racerIds.clear();
     for (Component* controller : Logic::Instance().Controllers())
         if (controller->GetOwner())
             m_racerIds.push_back(controller->GetOwner()->GetID());
-    ResetProgress();
-    m_raceOver = false;
-    m_ranking.clear();
 }
 
 void CheckPointSystem::SetNumberOfLaps(int laps)

@@ -31,6 +31,9 @@ class CheckPointSystem final : public EmptySystem
 
     /// Collects the racers (objects with a Controller) and resets every race record.
     void StartRace();
+    /// Takes the objects with a Controller as the racers, keeping places and ranking (the result
+    /// screen's balls stand in for the racers of the race that ended).
+    void CollectRacers();
     /// Sets the laps and resets all progress.
     void SetNumberOfLaps(int laps);
     /// SetNumberOfLaps (0 ignored) and tells every HUD the lap count.

@@ -28,6 +28,7 @@ void Gamepad::Poll(float dt)
     const bool connectedNow = m_slots.Read(m_index, m_current);
     if (connectedNow != m_connected)
         OnConnectionChanged(connectedNow);
+    m_connectionKnown = true;
     if (m_connected && m_vibrationDuration != 0.0f && m_vibrationTime >= m_vibrationDuration)
         SetVibration(0, 0.0f);
 }

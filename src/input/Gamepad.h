@@ -27,6 +27,8 @@ class Gamepad
     int GetIndex() const { return m_index; }
     /// Whether the last poll found the pad (true until the first poll).
     bool IsConnected() const { return m_connected; }
+    /// Whether the connection has been read at least once: before that it is only presumed.
+    bool IsConnectionKnown() const { return m_connectionKnown; }
     /// Whether any button of `mask` is held.
     bool IsButtonDown(unsigned mask) const;
     /// Whether any button of `mask` went down this frame.
@@ -59,6 +61,7 @@ class Gamepad
     uint16_t m_motorSpeed = 0;
     int m_index;
     bool m_connected = true;
+    bool m_connectionKnown = false;
     float m_vibrationTime = 0.0f;
     float m_vibrationDuration = 0.0f;
 };

@@ -5,9 +5,12 @@
 #include "states/GameStateId.h"
 #include "states/HowToPlay.h"
 #include "states/Level1.h"
+#include "states/LevelSelectMenu.h"
 #include "states/MainMenu.h"
 #include "states/Options.h"
 #include "states/PauseMenu.h"
+#include "states/ResultScreen.h"
+#include "states/Tutorial.h"
 
 std::unique_ptr<GameState> CreateGameState(int id)
 {
@@ -28,6 +31,12 @@ std::unique_ptr<GameState> CreateGameState(int id)
         return std::make_unique<Credits>();
     case GameStateId::kHowToPlay:
         return std::make_unique<HowToPlay>();
+    case GameStateId::kLevelSelect:
+        return std::make_unique<LevelSelectMenu>();
+    case GameStateId::kResultScreen:
+        return std::make_unique<ResultScreen>();
+    case GameStateId::kTutorial:
+        return std::make_unique<Tutorial>();
     default:
         return nullptr;
     }

@@ -1,20 +1,15 @@
 #include "states/Level1.h"
 
 #include "core/EngineGlobals.h"
-#include "core/WindowManager.h"
 #include "gameplay/CheckPointSystem.h"
 #include "gameplay/Controller.h"
 #include "gameplay/RaceLineSystem.h"
 #include "graphics/GraphicsSystem.h"
-#include "input/InputSystem.h"
-#include "input/PadState.h"
-#include "input/VirtualKeyMap.h"
 #include "math/Random.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "states/ElementLook.h"
 #include "states/GameStateId.h"
-#include "states/GameStateManager.h"
 
 std::string Level1::LevelNameFor(int trackIndex)
 {
@@ -46,19 +41,7 @@ void Level1::Enter()
 
 void Level1::Update()
 {
-    GameStateManager& states = GameStateManager::Instance();
-    if (states.IsPaused())
-        return;
-    const InputSystem& input = InputSystem::Instance();
-    const bool pause = !WindowManager::Instance().HasFocus() || input.IsKeyTriggered(VirtualKey::kEscape) ||
-                       input.IsButtonTriggeredByAny(PadButton::kStart) ||
-                       input.IsKeyTriggered(VirtualKey::Letter('P'));
-    // Without a pause menu to leave it by, pausing would freeze the race for good.
-    if (pause && states.CanCreate(GameStateId::kPauseMenu))
-    {
-        states.RequestPush(GameStateId::kPauseMenu);
-        states.SetPaused(true);
-    }
+    m_pause.Update();
 }
 
 void Level1::Exit()

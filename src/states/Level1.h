@@ -1,10 +1,12 @@
 #pragma once
 
 #include "states/GameState.h"
+#include "states/RacePause.h"
 
 #include <string>
 
-/// The race: loads the chosen track, starts the race systems and pauses on request.
+/// The race: loads the chosen track, starts the race systems and pauses on request or when a
+/// person's pad is pulled out.
 class Level1 final : public GameState
 {
   public:
@@ -16,4 +18,7 @@ class Level1 final : public GameState
     /// The track scene for a track index: a random real track for the last (random) entry, and
     /// "watertrack" for an index the track list does not have.
     static std::string LevelNameFor(int trackIndex);
+
+  private:
+    RacePause m_pause{true};
 };

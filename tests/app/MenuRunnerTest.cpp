@@ -127,11 +127,11 @@ TEST_F(MenuRunnerTest, OptionsMuteRelabelsAndIsRememberedNextRun)
     EXPECT_TRUE(Shows(report, "UnMute all audio")) << "the settings file kept the mute: " << report;
 }
 
-TEST_F(MenuRunnerTest, PlayAndAutoplayFadeIntoTheRace)
+TEST_F(MenuRunnerTest, PlayFadesIntoTheSelectAndAutoplayIntoTheRace)
 {
     Presses play;
     play.Key(2, kEnter).Key(10, kEnter);
-    EXPECT_EQ(States(Run(play, 80)), "[[0, 3], [72, 0], [72, 4]]");
+    EXPECT_EQ(States(Run(play, 80)), "[[0, 3], [72, 0], [72, 10]]");
     Presses autoplay;
     autoplay.Key(2, kEnter).Key(10, kDown).Key(30, kDown).Key(50, kEnter);
     EXPECT_EQ(States(Run(autoplay, 120)), "[[0, 3], [112, 0], [112, 4]]");

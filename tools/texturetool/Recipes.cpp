@@ -7,6 +7,10 @@ const std::vector<Recipe>& AllRecipes()
         {"fireball_diff.png", false, PaintFireBall},
         {"howtoplay_keyboard.png", true, PaintHowToPlayKeyboard},
         {"howtoplay.png", true, PaintHowToPlayPad},
+        {"cs_arrow_right.png", true, PaintArrowRight},
+        {"cs_arrow_left.png", true, PaintArrowLeft},
+        {"cs_arrow_right_grey.png", true, PaintArrowRightGrey},
+        {"cs_arrow_left_grey.png", true, PaintArrowLeftGrey},
     };
     return recipes;
 }

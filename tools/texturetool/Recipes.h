@@ -30,3 +30,12 @@ Canvas PaintHowToPlayKeyboard();
 
 /// The controls screen's gamepad: body and buttons where the screen writes their names.
 Canvas PaintHowToPlayPad();
+
+/// The select screen's arrows, lit when just pressed and grey at rest (SelectRecipes.cpp).
+Canvas PaintArrowRight();
+/// Pointing left, lit.
+Canvas PaintArrowLeft();
+/// Pointing right, at rest.
+Canvas PaintArrowRightGrey();
+/// Pointing left, at rest.
+Canvas PaintArrowLeftGrey();

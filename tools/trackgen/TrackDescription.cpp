@@ -72,6 +72,7 @@ const std::map<std::string, Reader>& Readers()
         {"point", ReadPoint},
         {"gap", ReadGap},
         {"sky", ReadSky},
+        {"logic", ReadOne(&TrackDescription::logic)},
     };
     return readers;
 }

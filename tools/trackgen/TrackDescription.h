@@ -33,10 +33,11 @@ struct TrackDescription
     float nodeSpacing = 10.0f;
     float jumpLeadIn = 14.0f; ///< race nodes this far before a gap make racers jump
     int gateCount = 8;
-    int cpNodeEvery = 5;      ///< every n-th race node resynchronises racers that skipped nodes
-    float gridOffset = 10.0f; ///< how far past the finish line the starting grid stands
-    std::string sky;          ///< archetype of the sky dome; none when empty
-    std::string skyTexture;   ///< the dome's texture; the archetype's own when empty
+    int cpNodeEvery = 5;             ///< every n-th race node resynchronises racers that skipped nodes
+    float gridOffset = 10.0f;        ///< how far past the finish line the starting grid stands
+    std::string sky;                 ///< archetype of the sky dome; none when empty
+    std::string logic = "RaceLogic"; ///< archetype of the level's scripts (the tutorial has its own)
+    std::string skyTexture;          ///< the dome's texture; the archetype's own when empty
     std::vector<TrackPoint> points;
     std::vector<TrackGap> gaps;
 };

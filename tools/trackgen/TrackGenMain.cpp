@@ -42,6 +42,7 @@ int main(int argc, char** argv)
     const TrackLayout layout = BuildTrackLayout(description);
     TrackArchetypes archetypes;
     archetypes.sky = description.sky;
+    archetypes.logic = description.logic;
     archetypes.skyTexture = description.skyTexture;
     archetypes.groundMesh = description.name + "_ground.tbm";
     archetypes.wallMesh = description.name + "_walls.tbm";

@@ -23,10 +23,16 @@ std::string Level1::LevelNameFor(int trackIndex)
 void Level1::Enter()
 {
     SetId(GameStateId::kLevel1);
+    LoadRaceScene(LevelNameFor(Logic::Instance().ChosenTrackIndex()));
+}
+
+void Level1::LoadRaceScene(const std::string& scene)
+{
     Factory& factory = Factory::Instance();
     factory.DestroyList(0);
-    factory.LoadScene(LevelNameFor(Logic::Instance().ChosenTrackIndex()));
+    factory.LoadScene(scene);
     GraphicsSystem::Instance().SetSplitScreen(true);
+    // The gates and race line drive the scripts' lap count and the respawn.
     CheckPointSystem::Instance().StartRace();
     RaceLineSystem::Instance().Initialize();
     for (Component* component : Logic::Instance().Controllers())

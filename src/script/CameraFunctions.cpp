@@ -16,13 +16,6 @@ Camera* CameraAt(lua_State* lua)
     return A::Find<Camera>(lua, 1, ComponentType::Camera);
 }
 
-/// Four numbers from `index` on, as a colour or any other four-value vector.
-Vector4 FourAt(lua_State* lua, int index)
-{
-    return {A::Number(lua, index), A::Number(lua, index + 1), A::Number(lua, index + 2),
-            A::Number(lua, index + 3)};
-}
-
 int SnapCamToObject(lua_State* lua)
 {
     if (Camera* camera = CameraAt(lua))
@@ -61,7 +54,7 @@ int PrintToScreen(lua_State* lua)
 {
     const Vector4 size{A::Number(lua, 4), 0, 0, 0};
     GraphicsSystem::Instance().PrintToScreen(A::String(lua, 1), A::Number(lua, 2), A::Number(lua, 3), size,
-                                             FourAt(lua, 5));
+                                             A::Four(lua, 5));
     return 0;
 }
 
@@ -77,7 +70,7 @@ int DrawBox(lua_State* lua)
     const float height = static_cast<float>(std::max(graphics.GetWindowHeight(), 1u));
     const Vector4 centre{(x1 + x2) * 0.5f, (y1 + y2) * 0.5f, 0, 1};
     const Vector4 extents{2.0f * std::fabs(x2 - x1) / width, 2.0f * std::fabs(y2 - y1) / height, 0, 0};
-    graphics.DrawBox(centre, extents, FourAt(lua, 5), true, true);
+    graphics.DrawBox(centre, extents, A::Four(lua, 5), true, true);
     return 0;
 }
 
@@ -87,7 +80,7 @@ int DrawHud(lua_State* lua)
     // Exactly five arguments mean "no tint"; the extra vector is read only when all four are given.
     Vector4 extra = count == 5 ? Vector4{1, 1, 1, 1} : Vector4{};
     if (count >= 9)
-        extra = FourAt(lua, 6);
+        extra = A::Four(lua, 6);
     const bool onTop = count >= 10 && A::Boolean(lua, 10);
     const bool background = count >= 11 && A::Boolean(lua, 11);
     GraphicsSystem::Instance().DrawHud(A::Number(lua, 1), A::Number(lua, 2), A::Number(lua, 3),

@@ -13,17 +13,10 @@ ParticleComponent* ParticlesAt(lua_State* lua)
     return A::Find<ParticleComponent>(lua, 1, ComponentType::ParticleComponent);
 }
 
-/// Four numbers from `index` on, as a colour.
-Vector4 Colour(lua_State* lua, int index)
-{
-    return {A::Number(lua, index), A::Number(lua, index + 1), A::Number(lua, index + 2),
-            A::Number(lua, index + 3)};
-}
-
 int ChangeParticleEffectColor(lua_State* lua)
 {
     if (ParticleComponent* particles = ParticlesAt(lua))
-        particles->ChangeEffectColor(A::String(lua, 2), Colour(lua, 3), Colour(lua, 7), Colour(lua, 11));
+        particles->ChangeEffectColor(A::String(lua, 2), A::Four(lua, 3), A::Four(lua, 7), A::Four(lua, 11));
     return 0;
 }
 

@@ -52,6 +52,11 @@ class ScriptArgs
         return text ? std::string(text, length) : std::string();
     }
 
+    /// Four numbers from `index` on, as a colour or any other four-value vector.
+    static Vector4 Four(lua_State* lua, int index)
+    {
+        return {Number(lua, index), Number(lua, index + 1), Number(lua, index + 2), Number(lua, index + 3)};
+    }
     /// Three numbers from `index` on, as a direction (w = 0).
     static Vector4 Direction(lua_State* lua, int index)
     {

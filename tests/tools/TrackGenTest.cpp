@@ -161,3 +161,29 @@ TEST(TrackSceneWriter, WritesRacersFirstAndNeighbourIdsThatExist)
         4 + layout.ground.size() + layout.walls.size() + layout.gates.size() + layout.nodes.size() + 1;
     EXPECT_EQ(static_cast<size_t>(entries), expected);
 }
+
+TEST(TrackLayout, OrbSpawnersLineTheLoopInTurnAcrossItButNeverOverTheGap)
+{
+    std::vector<std::string> errors;
+    const TrackDescription d = ParseTrackDescription(
+        std::string(kSquare) + "orbs 20 -3 0 3\nboost 60 2\norbs 2\nboost -5\n", errors);
+    ASSERT_EQ(errors.size(), 2u) << "a spacing under 5 and a boost before the finish line are mistakes";
+    const TrackLayout layout = BuildTrackLayout(d);
+    const TrackLayout centred =
+        BuildTrackLayout(ParseTrackDescription(std::string(kSquare) + "orbs 20\n", errors));
+    ASSERT_GE(layout.orbSpawners.size(), 15u);
+    ASSERT_EQ(layout.orbSpawners.size(), centred.orbSpawners.size());
+    for (const Placement& orb : layout.orbSpawners)
+        EXPECT_GT(std::hypot(orb.position.x - 53.0f, orb.position.z - 100.0f), 6.0f)
+            << "no orb floats over the gap, 150 along the line";
+    // Offsets are taken in turn: left of the centre line, on it, right of it.
+    for (size_t i = 0; i + 1 < layout.orbSpawners.size(); ++i)
+    {
+        const Vector4 along = centred.orbSpawners[i + 1].position - centred.orbSpawners[i].position;
+        const Vector4 aside = layout.orbSpawners[i].position - centred.orbSpawners[i].position;
+        const float right = (aside.x * along.z - aside.z * along.x) / along.Length();
+        EXPECT_NEAR(right, 3.0f * static_cast<float>(i % 3) - 3.0f, 0.6f) << "orb " << i;
+    }
+    ASSERT_EQ(layout.boosts.size(), 1u);
+    EXPECT_NEAR(layout.boosts[0].position.y, 0.0f, 0.5f) << "a boost pad lies on the boards";
+}

@@ -55,6 +55,32 @@ bool ReadGap(TrackDescription& d, std::istringstream& in)
     return true;
 }
 
+// "orbs SPACING [LATERAL...]"
+bool ReadOrbs(TrackDescription& d, std::istringstream& in)
+{
+    float spacing = 0.0f;
+    if (!(in >> spacing) || !(spacing >= 5.0f))
+        return false;
+    d.orbSpacing = spacing;
+    d.orbLaterals.clear();
+    for (float lateral = 0.0f; in >> lateral;)
+        d.orbLaterals.push_back(lateral);
+    if (d.orbLaterals.empty())
+        d.orbLaterals.push_back(0.0f);
+    return true;
+}
+
+// "boost AT [LATERAL]"
+bool ReadBoost(TrackDescription& d, std::istringstream& in)
+{
+    TrackBoost boost;
+    if (!(in >> boost.at) || boost.at < 0.0f)
+        return false;
+    in >> boost.lateral;
+    d.boosts.push_back(boost);
+    return true;
+}
+
 const std::map<std::string, Reader>& Readers()
 {
     static const std::map<std::string, Reader> readers = {
@@ -73,6 +99,8 @@ const std::map<std::string, Reader>& Readers()
         {"gap", ReadGap},
         {"sky", ReadSky},
         {"logic", ReadOne(&TrackDescription::logic)},
+        {"orbs", ReadOrbs},
+        {"boost", ReadBoost},
     };
     return readers;
 }

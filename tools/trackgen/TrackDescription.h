@@ -21,6 +21,13 @@ struct TrackGap
     float length = 0.0f;
 };
 
+/// A boost platform lying on the track.
+struct TrackBoost
+{
+    float at = 0.0f;      ///< distance along the centre line from the finish line
+    float lateral = 0.0f; ///< how far right of the centre line (negative: left)
+};
+
 /// The compact description a track scene is generated from.
 struct TrackDescription
 {
@@ -40,6 +47,9 @@ struct TrackDescription
     std::string skyTexture;          ///< the dome's texture; the archetype's own when empty
     std::vector<TrackPoint> points;
     std::vector<TrackGap> gaps;
+    float orbSpacing = 0.0f;        ///< an orb spawner this often along the line; none when 0
+    std::vector<float> orbLaterals; ///< the spawners' offsets right of centre, taken in turn
+    std::vector<TrackBoost> boosts;
 };
 
 /// Reads a description: one "key value..." per line, '#' starts a comment. Bad lines are

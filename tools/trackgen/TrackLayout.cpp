@@ -10,6 +10,7 @@ constexpr float kPi = 3.14159265f;
 constexpr float kGateHeight = 20.0f;
 constexpr float kGateDepth = 2.0f;
 constexpr float kHoverHeight = 2.0f;
+constexpr float kOrbHeight = 2.0f; // at the height the balls ride, so a racer passing through touches it
 
 Vector4 CatmullRom(const Vector4& p0, const Vector4& p1, const Vector4& p2, const Vector4& p3, float t)
 {
@@ -226,6 +227,38 @@ void AddGrid(const TrackDescription& d, const CentreLine& line, TrackLayout& lay
         layout.spawns.push_back(spawn);
     }
 }
+// Charge lies where the race line runs, never over a gap nor on the starting grid.
+void AddOrbSpawners(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    if (d.orbSpacing <= 0.0f)
+        return;
+    size_t turn = 0;
+    for (float at = d.gridOffset + d.orbSpacing; at < layout.length + d.gridOffset - 10.0f;
+         at += d.orbSpacing)
+    {
+        if (InGap(d, at, layout.length, 6.0f))
+            continue;
+        const CentreSample s = line.At(at);
+        const float lateral = d.orbLaterals[turn++ % d.orbLaterals.size()];
+        Placement orb;
+        orb.position = s.position + RightOf(s.tangent) * lateral + Vector4{0, kOrbHeight, 0, 0};
+        orb.position.w = 1.0f;
+        layout.orbSpawners.push_back(orb);
+    }
+}
+
+void AddBoosts(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    for (const TrackBoost& boost : d.boosts)
+    {
+        const CentreSample s = line.At(boost.at);
+        Placement pad;
+        pad.position = s.position + RightOf(s.tangent) * boost.lateral;
+        pad.position.w = 1.0f;
+        pad.rotation = OrientAlong(s.tangent, s.bankDegrees);
+        layout.boosts.push_back(pad);
+    }
+}
 } // namespace
 
 TrackLayout BuildTrackLayout(const TrackDescription& description)
@@ -239,5 +272,7 @@ TrackLayout BuildTrackLayout(const TrackDescription& description)
     AddGates(description, line, layout);
     AddNodes(description, line, layout);
     AddGrid(description, line, layout);
+    AddOrbSpawners(description, line, layout);
+    AddBoosts(description, line, layout);
     return layout;
 }

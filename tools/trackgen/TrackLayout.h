@@ -63,6 +63,8 @@ struct TrackLayout
     std::vector<GatePlacement> gates;
     std::vector<NodePlacement> nodes;
     std::vector<SpawnPlacement> spawns;
+    std::vector<Placement> orbSpawners; ///< on the track, a little above the boards
+    std::vector<Placement> boosts;      ///< lying on the boards, facing along the track
 };
 
 /// The closed centre line as a smooth curve that can be sampled by distance from the finish line.

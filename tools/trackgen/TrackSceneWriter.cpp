@@ -133,6 +133,13 @@ void AddSurfaces(SceneBuilder& scene, const TrackArchetypes& names)
         scene.File().WriteValue(renderer, mesh, "meshName");
     }
 }
+void AddPickups(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    for (const Placement& orb : layout.orbSpawners)
+        scene.Transform(scene.Add(names.orbSpawner), orb.position, {1, 1, 1, 0}, {});
+    for (const Placement& boost : layout.boosts)
+        scene.Transform(scene.Add(names.boost), boost.position, {1, 1, 1, 0}, boost.rotation);
+}
 } // namespace
 
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path)
@@ -147,5 +154,6 @@ bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetype
     // The race itself (countdown, laps, respawns, the end) is run by this object's scripts.
     scene.Add(archetypes.logic);
     AddSurfaces(scene, archetypes);
+    AddPickups(scene, layout, archetypes);
     return scene.Save(path);
 }

@@ -133,6 +133,7 @@ void GraphicsSystem::Shutdown()
     if (s_particleDrawer)
         s_particleDrawer->ReleaseDeviceObjects();
     m_resources.ReleaseDeviceObjects();
+    m_pacer.Release();
     // The context itself belongs to the window and goes with it.
     m_device->MarkContextLost();
     m_device.reset();
@@ -426,6 +427,7 @@ void GraphicsSystem::EndFrame()
     m_lastDrawCalls = m_device->DrawCalls();
     ++m_framesDrawn;
     WindowManager::Instance().SwapWindow();
+    m_pacer.FramePresented();
 }
 
 void GraphicsSystem::ClearFrameQueues()

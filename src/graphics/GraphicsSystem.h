@@ -3,6 +3,7 @@
 #include "core/System.h"
 #include "core/TweakBar.h"
 #include "graphics/DebugDraw.h"
+#include "graphics/FramePacer.h"
 #include "graphics/HudSprite.h"
 #include "graphics/ImageFile.h"
 #include "graphics/ParticleDrawer.h"
@@ -231,6 +232,7 @@ class GraphicsSystem final : public System
     std::unique_ptr<ShadowPass> m_shadowPass;
     std::unique_ptr<DebugPanel> m_debugPanel;
     TweakBar m_tweakBar;
+    FramePacer m_pacer;
 
     std::vector<ScreenText> m_screenTexts;
     DebugDraw m_worldShapes;

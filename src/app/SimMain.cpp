@@ -144,6 +144,8 @@ class Screenshots
     std::vector<SimScreenshot> m_shots;
 };
 
+constexpr float kDefaultDt = 1.0f / 60.0f;
+
 void RunFrames(Engine& engine, const SimOptions& options, const InputScript& input,
                const Screenshots& screenshots)
 {
@@ -219,8 +221,8 @@ int Run(SimOptions& options, const InputScript& input)
     // The runner is heard by its report alone: the sound system keeps its books without a device.
     SoundSystem::Instance().SetSilent(true);
     Engine engine;
-    if (options.dt)
-        engine.GetFrameController().SetFixedDeltaTime(*options.dt);
+    // Runs are repeatable only when no frame's length depends on the machine's load.
+    engine.GetFrameController().SetFixedDeltaTime(options.dt.value_or(kDefaultDt));
     engine.SetRandomSeed(options.seed);
     // Copying every text each frame costs allocations the game itself does without.
     TextSystem::Instance().SetRecording(options.reportPath.has_value());

@@ -12,10 +12,11 @@
 
 namespace
 {
-// The picture's place on the screen, as fractions of it.
+// The picture's place on the screen, as fractions of it: below the title, whose letters would
+// otherwise hide the shoulder buttons drawn along the picture's top.
 constexpr float kPictureX = 0.5f;
-constexpr float kPictureY = 0.48f;
-constexpr float kPictureSize = 0.9f;
+constexpr float kPictureY = 0.535f;
+constexpr float kPictureSize = 0.8f;
 const Vector4 kCapColour{0.1f, 0.12f, 0.2f, 1};
 const Vector4 kLegendColour{1, 1, 1, 1};
 

@@ -1,5 +1,6 @@
 // vantora-sim: the headless runner. Same engine, systems and data as the game, driven by options.
 #include "app/CompositionRoot.h"
+#include "app/RaceWatch.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "core/Engine.h"
@@ -55,6 +56,9 @@ bool StartFirstScreen(SimOptions& options)
     // A race opened without the menus gets what Autoplay gives it: each racer its own element.
     if (options.state == GameStateId::kLevel1)
         Logic::Instance().SetAllPlayersComputer();
+    if (options.elements)
+        for (int player = 0; player < 4; ++player)
+            Logic::Instance().SetPlayerElement(player, (*options.elements)[static_cast<size_t>(player)]);
     for (int player = 0; player < options.humans; ++player)
         Logic::Instance().SetPlayerIsComputer(player, false);
     if (options.scene)
@@ -147,7 +151,7 @@ class Screenshots
 constexpr float kDefaultDt = 1.0f / 60.0f;
 
 void RunFrames(Engine& engine, const SimOptions& options, const InputScript& input,
-               const Screenshots& screenshots)
+               const Screenshots& screenshots, RaceWatch& race)
 {
     const std::optional<long long> maxFrames = options.frames;
     ScreenWatch screens(options.scene ? std::nullopt
@@ -162,6 +166,7 @@ void RunFrames(Engine& engine, const SimOptions& options, const InputScript& inp
         if (!engine.RunFrame())
             return;
         screenshots.AfterFrame(frame);
+        race.AfterFrame();
         if (screens.RunEnds(engine.FramesRun()))
             return;
     }
@@ -190,7 +195,7 @@ void RecordStateChanges(const Engine& engine)
         [&engine](int topId) { StateChanges().emplace_back(engine.FramesRun(), topId); });
 }
 
-void WriteReport(const SimOptions& options, const Engine& engine,
+void WriteReport(const SimOptions& options, const Engine& engine, const RaceWatch& race,
                  std::chrono::steady_clock::time_point wallStart)
 {
     SimReport report;
@@ -198,7 +203,7 @@ void WriteReport(const SimOptions& options, const Engine& engine,
     report.frames = engine.FramesRun();
     report.finalState = GameStateManager::Instance().GetGameState();
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    report.race = SimReport::CaptureRace();
+    report.race = race.Race() ? race.Race() : SimReport::CaptureRace();
     report.texts = TextSystem::Instance().LastFrameTexts();
     report.sounds = SimReport::CaptureSounds();
     if (options.reportPath && !report.Write(*options.reportPath))
@@ -241,8 +246,9 @@ int Run(SimOptions& options, const InputScript& input)
         return 1;
     }
     RecordStateChanges(engine);
-    RunFrames(engine, options, input, Screenshots(options.screenshots));
-    WriteReport(options, engine, wallStart);
+    RaceWatch race(options.dt.value_or(kDefaultDt));
+    RunFrames(engine, options, input, Screenshots(options.screenshots), race);
+    WriteReport(options, engine, race, wallStart);
     GameStateManager::Instance().SetStackListener(nullptr);
     Factory::Instance().DestroyAll();
     GraphicsSystem::Instance().Shutdown();

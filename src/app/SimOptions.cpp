@@ -83,6 +83,21 @@ const std::map<std::string, Setter>& Setters()
              long long n = 0;
              return ParseInteger(v, 0, 4, n) ? (o.humans = static_cast<int>(n), true) : false;
          }},
+        {"--elements",
+         [](SimOptions& o, const std::string& v)
+         {
+             std::array<int, 4> elements{};
+             if (v.size() != elements.size())
+                 return false;
+             for (size_t i = 0; i < v.size(); ++i)
+             {
+                 if (v[i] < '0' || v[i] > '3')
+                     return false;
+                 elements[i] = v[i] - '0';
+             }
+             o.elements = elements;
+             return true;
+         }},
         {"--scene",
          [](SimOptions& o, const std::string& v)
          {
@@ -166,7 +181,8 @@ void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDir
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
-           "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--render]\n"
+           "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--elements ABCD] "
+           "[--render]\n"
            "                   [--track NAME] [--screenshot FILE@FRAME]...\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
@@ -186,5 +202,7 @@ const char* SimUsage()
            "  # starts a comment\n"
            "--track NAME starts the race on that track of res/TrackList.xml with four computer\n"
            "  racers, without the menus; an unknown name stops the runner.\n"
-           "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n";
+           "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n"
+           "--elements ABCD gives players 1 to 4 the elements A to D (0 fire, 1 water, 2 wind, 3 earth)\n"
+           "  in a race opened without the menus, e.g. 2031.\n";
 }

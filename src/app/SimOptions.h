@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,6 +23,9 @@ struct SimOptions
     std::optional<int> state;
     /// Players 0 .. humans - 1 are driven by people (the keyboard and pads of --input).
     int humans = 0;
+    /// The element of each player 0-3 in a race opened without the menus; each its own in turn
+    /// when not given.
+    std::optional<std::array<int, 4>> elements;
     std::optional<std::string> scene;
     /// Start the race on this track (a name from res/TrackList.xml) with four computer racers.
     std::optional<std::string> track;

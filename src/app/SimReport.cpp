@@ -1,6 +1,7 @@
 #include "app/SimReport.h"
 
 #include "gameplay/CheckPointSystem.h"
+#include "objects/Logic.h"
 #include "sound/SoundSystem.h"
 
 #include <cstdio>
@@ -100,7 +101,9 @@ std::string RaceJson(const RaceReport& race)
         << "    \"laps_done\": " << PlayerList(race.lapsDone, race.racing) << ",\n"
         << "    \"finish_places\": " << PlayerList(race.finishPlaces, race.racing) << ",\n"
         << "    \"finish_frames\": " << PlayerList(race.finishFrames, race.racing) << ",\n"
-        << "    \"ranking\": " << JsonList(race.ranking) << "\n  }";
+        << "    \"ranking\": " << JsonList(race.ranking) << ",\n"
+        << "    \"elements\": " << PlayerList(race.elements, race.racing) << ",\n"
+        << "    \"stuck\": " << PlayerList(race.stuck, race.racing) << "\n  }";
     return out.str();
 }
 } // namespace
@@ -140,6 +143,7 @@ std::optional<RaceReport> SimReport::CaptureRace()
         race.lapsDone[static_cast<size_t>(player)] = system.GetLapsDone(player);
         race.finishPlaces[static_cast<size_t>(player)] = system.GetFinishPlace(player);
         race.finishFrames[static_cast<size_t>(player)] = system.GetFinishFrame(player);
+        race.elements[static_cast<size_t>(player)] = Logic::Instance().GetPlayerChoice(player).element;
     }
     for (const RankEntry& entry : system.Ranking())
         race.ranking.push_back(entry.player);

@@ -19,6 +19,10 @@ struct RaceReport
     std::array<int, 4> finishPlaces{-1, -1, -1, -1};
     std::array<long long, 4> finishFrames{-1, -1, -1, -1};
     std::vector<int> ranking; ///< player indices, leader first
+    /// Per player: the element of its racer (0 fire, 1 water, 2 wind, 3 earth).
+    std::array<int, 4> elements{};
+    /// Per player: the times it went a long while without passing a gate.
+    std::array<int, 4> stuck{};
 };
 
 /// What the game asked to hear during the run.

@@ -65,6 +65,11 @@ TEST(SimOptions, ParsesEveryOption)
     EXPECT_EQ(options->reportPath, "out.json");
     EXPECT_EQ(options->humans, 2);
     EXPECT_FALSE(Parse({"--humans", "5"}, error));
+    options = Parse({"--elements", "2031"}, error);
+    ASSERT_TRUE(options && options->elements) << error;
+    EXPECT_EQ(*options->elements, (std::array<int, 4>{2, 0, 3, 1}));
+    for (const char* bad : {"203", "20311", "2041", "20x1", ""})
+        EXPECT_FALSE(Parse({"--elements", bad}, error)) << bad;
 }
 
 TEST(SimOptions, RejectsBadValuesWithOneReason)
@@ -307,4 +312,23 @@ TEST(SimRunner, ARaceReportsTheSoundsItAskedFor)
     EXPECT_TRUE(
         Contains(ReadFile(early), bankHasRaceMusic ? "\"music\": \"Music/RaceMusic\"" : "\"music\": null"))
         << ReadFile(early);
+}
+
+// The report is written when the run ends, here on the results screen after the race has been
+// cleared away: it still tells how the race ended. The person who never moves is seen stuck.
+TEST(SimRunner, ARaceReportOutlivesTheRaceAndCountsARacerThatPassesNoGate)
+{
+    TempFolder out;
+    const auto report = out.Path() / "race.json";
+    ASSERT_EQ(Shell(Sim() + " --root " + VANTORA_SOURCE_DIR + " --track watertrack --humans 1 --elements 3120" +
+                    " --seed 2 --frames 4300 --report " + report.string() + " > /dev/null"),
+              0);
+    const std::string text = ReadFile(report);
+    EXPECT_TRUE(std::regex_search(text, std::regex("\\[[0-9]+, 11\\]"))) << "the results were shown: " << text;
+    EXPECT_TRUE(Contains(text, "\"elements\": [3, 1, 2, 0]")) << text;
+    std::smatch places;
+    ASSERT_TRUE(std::regex_search(text, places, std::regex("\"finish_places\": \\[(-?\\d), (\\d), (\\d), (\\d)\\]")))
+        << text;
+    EXPECT_EQ(places[1], "3") << "the person came last";
+    EXPECT_TRUE(std::regex_search(text, std::regex("\"stuck\": \\[[2-9], 0, 0, 0\\]"))) << text;
 }

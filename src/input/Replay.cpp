@@ -1,5 +1,7 @@
 #include "input/Replay.h"
 
+#include "core/StateHash.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -146,7 +148,7 @@ bool ReadHeader(LineReader& reader, Replay& replay, std::string& error)
         return bad("the frame count is not a number of 0 or more");
     if (!ExpectKey(reader, "hash", 1, w, error))
         return false;
-    if (w[1].size() != 16 || !ReadNumber(w[1], replay.finalHash, 16))
+    if (!StateHash::FromHex(w[1], replay.finalHash))
         return bad("the hash is not sixteen hexadecimal digits");
     return ExpectKey(reader, "events", 0, w, error);
 }
@@ -249,9 +251,7 @@ void Replay::Write(std::ostream& out) const
     for (size_t player = 0; player < seats.size(); ++player)
         out << "player " << player << (seats[player].human ? " human " : " computer ")
             << seats[player].element << "\n";
-    char hash[17];
-    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(finalHash));
-    out << "frames " << frames << "\nhash " << hash << "\nevents\n";
+    out << "frames " << frames << "\nhash " << StateHash::ToHex(finalHash) << "\nevents\n";
     // Frame times and input merged by frame; a frame's time goes before its input.
     size_t t = 0;
     for (const InputScript::Event& event : events)

@@ -119,11 +119,22 @@ std::filesystem::path RaceRecording::NewFileIn(const std::filesystem::path& fold
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     const std::string stem = std::string(stamp) + "_" + m_track;
-    std::filesystem::path path = folder / (stem + Replay::kExtension);
+    // Races ending in the same second are numbered with two digits, so a tenth still sorts after
+    // the ninth; the number follows the highest one there, since the oldest may be deleted already.
+    const auto numbered = [&](int n)
+    {
+        char suffix[16] = "";
+        if (n > 1)
+            std::snprintf(suffix, sizeof suffix, "_%02d", n);
+        return folder / (stem + suffix + Replay::kExtension);
+    };
+    constexpr int kLast = 99;
+    int next = 1;
     std::error_code error;
-    for (int n = 2; std::filesystem::exists(path, error) && n < 100; ++n)
-        path = folder / (stem + "_" + std::to_string(n) + Replay::kExtension);
-    return path;
+    for (int n = 1; n <= kLast; ++n)
+        if (std::filesystem::exists(numbered(n), error))
+            next = std::min(n + 1, kLast);
+    return numbered(next);
 }
 
 void RaceRecording::KeepNewest(const std::filesystem::path& folder, int keep)

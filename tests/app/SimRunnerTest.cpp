@@ -100,7 +100,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
     race.finishPlaces = {0, 2, 1, 3};
     race.finishFrames = {90, 120, 100, 121};
     race.ranking = {0, 2, 1};
-    const std::string json = SimReport{10, 4, 0.1, race, {}, {}, {}}.ToJson();
+    const std::string json = SimReport{10, 4, 0.1, race, {}, {}, {}, 0, {}}.ToJson();
     EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_places\": [0, 2, 1, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_frames\": [90, 120, 100, null]")) << json;
@@ -108,7 +108,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
 
 TEST(SimReport, WritesTheSummaryFields)
 {
-    SimReport report{120, 4, 0.5, std::nullopt, {}, {}, {}};
+    SimReport report{120, 4, 0.5, std::nullopt, {}, {}, {}, 0, {}};
     const std::string json = report.ToJson();
     EXPECT_NE(json.find("\"frames\": 120"), std::string::npos);
     EXPECT_NE(json.find("\"final_state\": 4"), std::string::npos);
@@ -226,7 +226,7 @@ TEST(SimRunner, RaceWithAMissingRacerNamesItAndReportsOnlyTheRacersThatExist)
 
 TEST(SimReport, TextsAreListedWithTheirPlaceSizeAndViewAndEscaped)
 {
-    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}, {}, {}};
+    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}, {}, {}, 0, {}};
     EXPECT_TRUE(
         Contains(report.ToJson(),
                  "\"texts\": [\n    {\"text\": \"say \\\"GO!\\\"\", \"x\": 640, \"y\": 324.5, \"size\": 129, "
@@ -307,4 +307,15 @@ TEST(SimRunner, ARaceReportsTheSoundsItAskedFor)
     EXPECT_TRUE(
         Contains(ReadFile(early), bankHasRaceMusic ? "\"music\": \"Music/RaceMusic\"" : "\"music\": null"))
         << ReadFile(early);
+}
+
+TEST(SimReport, TheStateHashIsAlwaysWrittenAndTheListOnlyWhenAsked)
+{
+    SimReport report{600, 4, 0.1, std::nullopt, {}, {}, {}, 0x00ab, {}};
+    EXPECT_TRUE(Contains(report.ToJson(), "\"state_hash\": \"00000000000000ab\"\n}")) << report.ToJson();
+    EXPECT_FALSE(Contains(report.ToJson(), "state_hashes"));
+    report.stateHashes = {{300, 1}, {600, 0x00ab}};
+    EXPECT_TRUE(Contains(report.ToJson(),
+                         "\"state_hashes\": [[300, \"0000000000000001\"], [600, \"00000000000000ab\"]]"))
+        << report.ToJson();
 }

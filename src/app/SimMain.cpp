@@ -339,7 +339,7 @@ int Run(SimOptions& options, const InputScript& input, const std::optional<Repla
     RecordStateChanges(engine);
     std::optional<SimSoak> soak;
     if (options.soakRaces > 0)
-        soak.emplace(options.soakRaces);
+        soak.emplace(options.soakRaces, options.soakMinutes);
     FrameFeed feed{input, replay, soak, options.hashEvery, {}};
     RunFrames(engine, options, feed, Screenshots(options.screenshots));
     // A race still running when the run stops is kept, as one left through the menus would be.

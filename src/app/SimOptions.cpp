@@ -122,6 +122,14 @@ const std::map<std::string, Setter>& Setters()
          }},
         {"--hash-every", [](SimOptions& o, const std::string& v)
          { return ParseInteger(v, 1, 1'000'000'000'000LL, o.hashEvery); }},
+        {"--soak-minutes",
+         [](SimOptions& o, const std::string& v)
+         {
+             char* end = nullptr;
+             const double minutes = std::strtod(v.c_str(), &end);
+             const bool good = !v.empty() && *end == '\0' && std::isfinite(minutes) && minutes > 0.0;
+             return good ? (o.soakMinutes = minutes, true) : false;
+         }},
         {"--soak",
          [](SimOptions& o, const std::string& v)
          {
@@ -138,6 +146,8 @@ bool CheckCombinations(const SimOptions& o, std::string& error)
     if (o.replayPath && (choosesRun || o.humans > 0 || o.soakRaces > 0))
         error = "--replay plays the recorded race and input; it cannot be combined with --state, "
                 "--scene, --track, --input, --humans or --soak";
+    else if (o.soakMinutes && o.soakRaces == 0)
+        error = "--soak-minutes needs --soak RACES";
     else if (o.soakRaces > 0 && (choosesRun || o.frames))
         error = "--soak runs Autoplay races from the main menu; it cannot be combined with --state, "
                 "--scene, --track, --input or --frames";
@@ -204,7 +214,7 @@ const char* SimUsage()
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
            "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--render]\n"
            "                   [--track NAME] [--screenshot FILE@FRAME]... [--record FILE]\n"
-           "                   [--replay FILE] [--hash-every N] [--soak RACES]\n"
+           "                   [--replay FILE] [--hash-every N] [--soak RACES [--soak-minutes M]]\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
@@ -230,5 +240,5 @@ const char* SimUsage()
            "--hash-every N adds the state hash every N frames to the report (\"state_hashes\").\n"
            "--soak RACES runs that many Autoplay races back to back through the menus, each\n"
            "  seeded with --seed plus its number, and prints one line per race with the memory\n"
-           "  in use.\n";
+           "  in use; with --soak-minutes M it also ends after the race in which M minutes passed.\n";
 }

@@ -35,6 +35,8 @@ struct SimOptions
     long long hashEvery = 0;
     /// Run this many Autoplay races back to back through the menus, one line per race.
     int soakRaces = 0;
+    /// The soak also ends after the race in which this many minutes have passed.
+    std::optional<double> soakMinutes;
     /// Render with OpenGL on SDL's offscreen driver; set by --render and by --screenshot.
     bool render = false;
     std::vector<SimScreenshot> screenshots;

@@ -42,7 +42,14 @@ int TopState()
 }
 } // namespace
 
-SimSoak::SimSoak(int races) : m_races(races) {}
+SimSoak::SimSoak(int races, std::optional<double> minutes) : m_races(races), m_minutes(minutes) {}
+
+bool SimSoak::TimeIsUp() const
+{
+    const double minutes =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count() / 60.0;
+    return m_minutes && minutes >= *m_minutes;
+}
 
 void SimSoak::BeforeFrame()
 {
@@ -83,6 +90,8 @@ bool SimSoak::AfterFrame(long long framesRun)
         m_residentKb = ProcessMemoryKb("VmRSS:");
         if (m_racesEnded == 1)
             m_peakAfterFirstKb = m_peakKb;
+        if (TimeIsUp())
+            m_races = m_racesEnded;
         std::printf("soak: race %d seed %u frames %lld peak %lld kB resident %lld kB\n", m_racesEnded,
                     RaceRecording::Instance().LastSeed(), framesRun - m_raceStartFrame, m_peakKb,
                     m_residentKb);

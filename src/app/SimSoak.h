@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 
 /// Drives Autoplay races back to back through the screens, as a person at the menu would: on the
 /// main menu it moves the highlight to "Autoplay" and confirms; the race runs to its results,
@@ -9,8 +10,9 @@
 class SimSoak
 {
   public:
-    /// Stops after `races` races have ended and the menu is back.
-    explicit SimSoak(int races);
+    /// Stops after `races` races have ended (or a race has ended after `minutes` minutes) and the
+    /// menu is back.
+    SimSoak(int races, std::optional<double> minutes);
 
     /// Before each frame: presses or releases a menu key when it is time.
     void BeforeFrame();
@@ -23,7 +25,10 @@ class SimSoak
   private:
     void PressMenuKey();
 
+    bool TimeIsUp() const;
+
     int m_races;
+    std::optional<double> m_minutes;
     int m_racesEnded = 0;
     int m_lastTop = 0;
     int m_framesOnMenu = 0;

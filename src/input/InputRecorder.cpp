@@ -3,8 +3,6 @@
 #include "core/WindowManager.h"
 #include "input/InputSystem.h"
 
-#include <utility>
-
 static_assert(InputRecorder::kKeyCount == InputSystem::kKeyCount, "the recorder must see every key");
 
 namespace
@@ -19,10 +17,9 @@ bool IsConnectedPad(const Gamepad* pad)
 }
 } // namespace
 
-void InputRecorder::Start(const InputSystem& input, Hasher hasher)
+void InputRecorder::Start(const InputSystem& input)
 {
     m_replay = Replay();
-    m_hasher = std::move(hasher);
     m_keys.fill(false);
     m_pads.fill({});
     m_focused = true;
@@ -49,15 +46,14 @@ void InputRecorder::EndFrame(const InputSystem& input, float dt, bool focused)
         AddPad(slot, IsConnectedPad(pad), pad ? pad->GetState() : PadState());
     }
     AddFocus(focused);
-    if (m_hasher)
-        m_replay.finalHash = m_hasher();
+    if (s_hasher)
+        m_replay.finalHash = s_hasher();
     ++m_replay.frames;
 }
 
 Replay InputRecorder::Stop()
 {
     m_recording = false;
-    m_hasher = nullptr;
     return std::exchange(m_replay, Replay());
 }
 

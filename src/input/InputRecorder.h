@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 class InputSystem;
 
@@ -18,8 +19,11 @@ class InputRecorder
     /// What the world's hash is at the end of a frame (the layers above know the world).
     using Hasher = std::function<uint64_t()>;
 
+    /// Who tells the world's hash; set once by the composition root.
+    static void SetWorldHasher(Hasher hasher) { s_hasher = std::move(hasher); }
+
     /// Begins a recording in the current frame, its frame 0: what is held now counts as changed.
-    void Start(const InputSystem& input, Hasher hasher);
+    void Start(const InputSystem& input);
     /// Whether a recording runs.
     bool IsRecording() const { return m_recording; }
     /// End of a frame: the changes since the last one, the frame time and the world's hash.
@@ -46,7 +50,7 @@ class InputRecorder
 
     bool m_recording = false;
     Replay m_replay;
-    Hasher m_hasher;
+    static inline Hasher s_hasher;
     std::array<bool, kKeyCount> m_keys{};
     std::array<PadSeen, 4> m_pads{};
     bool m_focused = true;

@@ -1,7 +1,6 @@
 #include "states/RaceRecording.h"
 
 #include "gameplay/CheckPointSystem.h"
-#include "gameplay/WorldHash.h"
 #include "input/InputSystem.h"
 #include "input/Replay.h"
 #include "objects/Factory.h"
@@ -73,8 +72,7 @@ void RaceRecording::RaceStarts(const std::string& track)
         m_seats[player] = {!choice.isComputer, choice.element};
     }
     if (!m_folder.empty() || !m_file.empty())
-        InputSystem::Instance().GetRecorder().Start(InputSystem::Instance(),
-                                                    [] { return WorldHash::Compute(); });
+        InputSystem::Instance().GetRecorder().Start(InputSystem::Instance());
 }
 
 void RaceRecording::RaceEnds()

@@ -219,8 +219,9 @@ TEST_F(InputRecorderTest, OnlyChangesAreWrittenAndWhatIsHeldAtTheStartCountsAsOn
     Slots().InjectConnect(1);
     EndFrame();
     Slots().InjectButtons(1, 0x1000, true);
-    int hashes = 0;
-    Input().GetRecorder().Start(Input(), [&hashes] { return static_cast<uint64_t>(++hashes); });
+    static int hashes = 0;
+    InputRecorder::SetWorldHasher([] { return static_cast<uint64_t>(++hashes); });
+    Input().GetRecorder().Start(Input());
     EndFrame(); // frame 0: the pad's button is read
     Input().SetKey(87, false);
     Input().SetKey(68, true);
@@ -246,7 +247,7 @@ TEST_F(InputRecorderTest, OnlyChangesAreWrittenAndWhatIsHeldAtTheStartCountsAsOn
 
 TEST_F(InputRecorderTest, FrameTimesAndFocusAreWrittenWhenTheyChange)
 {
-    Input().GetRecorder().Start(Input(), nullptr);
+    Input().GetRecorder().Start(Input());
     for (const float dt : {0.0f, 0.016f, 0.016f, 0.017f})
         Input().GetRecorder().EndFrame(Input(), dt, dt != 0.017f);
     const Replay replay = Input().GetRecorder().Stop();

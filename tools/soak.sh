@@ -34,8 +34,8 @@ grep '^soak: race ' "$log" | sed -n '1p;$p'
 summary=$(grep '^soak: [0-9]* races in' "$log" || true)
 echo "${summary:-soak: no summary (the run did not end normally, status $status)}"
 
-first=$(grep '^soak: race ' "$log" | head -1 | sed -E 's/.* peak ([0-9]+) kB resident ([0-9]+) kB/\1 \2/')
-last=$(grep '^soak: race ' "$log" | tail -1 | sed -E 's/.* peak ([0-9]+) kB resident ([0-9]+) kB/\1 \2/')
+first=$(grep '^soak: race ' "$log" | head -1 | sed -E 's/.* peak ([0-9]+) kB resident ([0-9]+) kB.*/\1 \2/')
+last=$(grep '^soak: race ' "$log" | tail -1 | sed -E 's/.* peak ([0-9]+) kB resident ([0-9]+) kB.*/\1 \2/')
 findings=$(grep -c -E 'ERROR: (Address|Leak)Sanitizer|runtime error:' "$log" || true)
 if [ -z "$first" ]; then
     echo "soak: no race ended; see $log"
@@ -47,6 +47,11 @@ growth=$(awk -v a="$firstPeak" -v b="$lastPeak" 'BEGIN { printf "%.2f", (b - a) 
 resident=$(awk -v a="$firstResident" -v b="$lastResident" 'BEGIN { printf "%.2f", (b - a) / 1024 }')
 echo "peak after the first race ${firstPeak} kB, at the end ${lastPeak} kB: growth ${growth} MiB" \
     "(resident ${firstResident} kB to ${lastResident} kB: ${resident} MiB)"
+firstHeap=$(grep '^soak: race ' "$log" | head -1 | sed -nE 's/.* heap ([0-9]+) kB.*/\1/p')
+lastHeap=$(grep '^soak: race ' "$log" | tail -1 | sed -nE 's/.* heap ([0-9]+) kB.*/\1/p')
+if [ -n "$firstHeap" ] && [ "$firstHeap" != 0 ]; then
+    echo "heap in use after the first race ${firstHeap} kB, at the end ${lastHeap} kB"
+fi
 echo "sanitizer findings: ${findings}; exit status ${status}"
 ok=$(awk -v g="$growth" 'BEGIN { print (g < 1.0) ? 1 : 0 }')
 [ "$status" -eq 0 ] && [ "$findings" -eq 0 ] && [ "$ok" -eq 1 ]

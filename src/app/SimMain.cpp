@@ -268,8 +268,11 @@ std::vector<std::pair<long long, int>>& StateChanges()
     return changes;
 }
 
-void RecordStateChanges(const Engine& engine)
+void RecordStateChanges(const SimOptions& options, const Engine& engine)
 {
+    // Only a report reads them; a soak of thousands of races would otherwise keep every change.
+    if (!options.reportPath)
+        return;
     GameStateManager::Instance().SetStackListener(
         [&engine](int topId) { StateChanges().emplace_back(engine.FramesRun(), topId); });
 }
@@ -336,7 +339,7 @@ int Run(SimOptions& options, const InputScript& input, const std::optional<Repla
         GraphicsSystem::Instance().Shutdown();
         return 1;
     }
-    RecordStateChanges(engine);
+    RecordStateChanges(options, engine);
     std::optional<SimSoak> soak;
     if (options.soakRaces > 0)
         soak.emplace(options.soakRaces, options.soakMinutes);

@@ -2,6 +2,7 @@
 
 #include "core/VirtualKey.h"
 #include "input/InputSystem.h"
+#include "objects/GameObject.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
 #include "states/MenuAction.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <malloc.h>
 #include <string>
 
 namespace
@@ -28,6 +30,18 @@ long long ProcessMemoryKb(const char* field)
         if (line.compare(0, length, field) == 0)
             return std::stoll(line.substr(length));
     return 0;
+}
+
+/// The id of the screen on top among the ones the soak watches for; 0 for any other.
+/// Bytes the C library's allocator has handed out and not had back, in kB: a leak shows here
+/// long before the pages it spoils show in the resident memory.
+long long HeapInUseKb()
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+    return static_cast<long long>(mallinfo2().uordblks / 1024);
+#else
+    return 0;
+#endif
 }
 
 /// The id of the screen on top among the ones the soak watches for; 0 for any other.
@@ -92,9 +106,10 @@ bool SimSoak::AfterFrame(long long framesRun)
             m_peakAfterFirstKb = m_peakKb;
         if (TimeIsUp())
             m_races = m_racesEnded;
-        std::printf("soak: race %d seed %u frames %lld peak %lld kB resident %lld kB\n", m_racesEnded,
-                    RaceRecording::Instance().LastSeed(), framesRun - m_raceStartFrame, m_peakKb,
-                    m_residentKb);
+        std::printf(
+            "soak: race %d seed %u frames %lld peak %lld kB resident %lld kB heap %lld kB objects %zu\n",
+            m_racesEnded, RaceRecording::Instance().LastSeed(), framesRun - m_raceStartFrame, m_peakKb,
+            m_residentKb, HeapInUseKb(), GameObject::LiveObjects().LiveCount());
     }
     m_lastTop = top;
     return m_racesEnded >= m_races && top == GameStateId::kMainMenu;

@@ -216,7 +216,9 @@ TEST_F(ReplayRunnerTest, TheSoakRunsAutoplayRacesThroughTheMenusEachOnItsOwnSeed
 {
     const Run run = Sim("--soak 2 --dt 0.016666 --seed 5");
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_TRUE(std::regex_search(run.output, std::regex(R"(soak: race 1 seed 5 frames \d+ peak \d+ kB)")))
+    EXPECT_TRUE(std::regex_search(
+        run.output,
+        std::regex(R"(soak: race 1 seed 5 frames \d+ peak \d+ kB resident \d+ kB heap \d+ kB objects \d+)")))
         << run.output;
     EXPECT_TRUE(std::regex_search(run.output, std::regex(R"(soak: race 2 seed 6 frames \d+ peak \d+ kB)")))
         << run.output;

@@ -13,8 +13,10 @@
 #include "gameplay/CheckPointSystem.h"
 #include "gameplay/ParticleCue.h"
 #include "gameplay/RaceLineSystem.h"
+#include "gameplay/WorldHash.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/ActionList.h"
+#include "input/InputRecorder.h"
 #include "input/InputSystem.h"
 #include "input/XboxInputManager.h"
 #include "objects/Factory.h"
@@ -107,4 +109,5 @@ void CompositionRoot::Compose()
     GraphicsSystem::SetParticleDrawer(&ParticleRenderer::Instance());
     ParticleCue::SetPlayer(PlayParticleCue);
     SoundSystem::SetPausedQuery([] { return GameStateManager::Instance().IsPaused(); });
+    InputRecorder::SetWorldHasher(WorldHash::Compute);
 }

@@ -7,6 +7,7 @@
 #include "graphics/GraphicsSystem.h"
 #include "objects/Factory.h"
 #include "states/GameSettings.h"
+#include "states/RaceRecording.h"
 #include "states/SoundVolumes.h"
 
 #include <memory>
@@ -24,6 +25,8 @@ int main()
     // The player's last choices, before the window opens in its mode.
     GraphicsSystem::Instance().SetFullscreen(GameSettings::Instance().IsFullscreen());
     SoundVolumes::Apply();
+    // Every race is kept as a replay, the last ten of them.
+    RaceRecording::Instance().RecordToFolder(RaceRecording::DefaultFolder());
 
     auto engine = std::make_unique<Engine>();
     if (!engine->Init())
@@ -32,6 +35,8 @@ int main()
     const bool shown = !window.IsHeadless();
     if (shown)
         engine->MainLoop();
+    // A race left by closing the window is kept like one left through the menus.
+    RaceRecording::Instance().RaceEnds();
 
     Factory::Instance().DestroyAll();
     // The debug panel and every device object go while their OpenGL context still exists.

@@ -3,25 +3,34 @@
 #include "app/RaceWatch.h"
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
+#include "app/SimSoak.h"
 #include "core/Engine.h"
 #include "core/EngineGlobals.h"
 #include "core/Messaging.h"
+#include "core/StateHash.h"
 #include "core/WindowManager.h"
+#include "gameplay/WorldHash.h"
 #include "graphics/GraphicsSystem.h"
 #include "graphics/ImageFile.h"
 #include "input/InputScript.h"
+#include "input/Replay.h"
 #include "objects/Factory.h"
 #include "objects/Logic.h"
 #include "sound/SoundSystem.h"
 #include "states/GameStateId.h"
 #include "states/GameStateManager.h"
+#include "states/RaceRecording.h"
 #include "text/TextSystem.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -41,9 +50,38 @@ std::optional<int> TrackIndexOf(const std::string& name)
     return std::nullopt;
 }
 
-/// Opens what the run asked for; false when it cannot be opened.
-bool StartFirstScreen(SimOptions& options)
+/// The recorded race's track, seats and seed in place of the run's own choices; false (and one
+/// line) when this res/ has no such track.
+bool PrepareReplay(const Replay& replay, SimOptions& options)
 {
+    const std::optional<int> index = TrackIndexOf(replay.track);
+    if (!index)
+        return false;
+    Logic& logic = Logic::Instance();
+    logic.ChosenTrackIndex() = *index;
+    logic.SetAllPlayersComputer();
+    for (size_t player = 0; player < replay.seats.size(); ++player)
+    {
+        logic.SetPlayerIsComputer(static_cast<int>(player), !replay.seats[player].human);
+        logic.SetPlayerElement(static_cast<int>(player), replay.seats[player].element);
+    }
+    RaceRecording::Instance().PlayBack(replay);
+    options.state = GameStateId::kLevel1;
+    if (!options.frames || *options.frames > replay.frames)
+        options.frames = replay.frames;
+    return true;
+}
+
+/// Opens what the run asked for; false when it cannot be opened.
+bool StartFirstScreen(SimOptions& options, const std::optional<Replay>& replay)
+{
+    if (replay)
+    {
+        if (!PrepareReplay(*replay, options))
+            return false;
+        GameStateManager::Instance().RequestPush(GameStateId::kLevel1);
+        return true;
+    }
     if (options.track)
     {
         const std::optional<int> index = TrackIndexOf(*options.track);
@@ -150,26 +188,75 @@ class Screenshots
 
 constexpr float kDefaultDt = 1.0f / 60.0f;
 
-void RunFrames(Engine& engine, const SimOptions& options, const InputScript& input,
-               const Screenshots& screenshots, RaceWatch& race)
+/// What drives the frames besides the game itself: timed input, a replay, a soak, and the hashes
+/// the report collects.
+struct FrameFeed
+{
+    const InputScript& input;
+    const std::optional<Replay>& replay;
+    std::optional<SimSoak>& soak;
+    RaceWatch& race;
+    long long hashEvery = 0;
+    std::vector<std::pair<long long, uint64_t>> hashes;
+};
+
+void FeedFrame(Engine& engine, long long frame, FrameFeed& feed)
+{
+    // The input of a frame is in place before its first system runs, as the window's events
+    // would be after the pump at the start of the frame.
+    feed.input.ApplyFrame(frame);
+    if (feed.replay)
+    {
+        feed.replay->ApplyFrame(frame);
+        const float dt = feed.replay->FrameTime(frame);
+        engine.GetFrameController().SetFixedDeltaTime(dt);
+        engine.SetDeltaTime(dt);
+    }
+    if (feed.soak)
+        feed.soak->BeforeFrame();
+}
+
+/// After a frame: the hash when one is due; true when the soak is done.
+bool AfterFrame(const Engine& engine, FrameFeed& feed)
+{
+    feed.race.AfterFrame();
+    if (feed.hashEvery > 0 && engine.FramesRun() % feed.hashEvery == 0)
+        feed.hashes.emplace_back(engine.FramesRun(), WorldHash::Compute());
+    return feed.soak && feed.soak->AfterFrame(engine.FramesRun());
+}
+
+void RunFrames(Engine& engine, const SimOptions& options, FrameFeed& feed, const Screenshots& screenshots)
 {
     const std::optional<long long> maxFrames = options.frames;
     ScreenWatch screens(options.scene ? std::nullopt
                                       : std::optional(options.state.value_or(GameStateId::kMainMenu)));
     while (!maxFrames || engine.FramesRun() < *maxFrames)
     {
-        // The input of a frame is in place before its first system runs, as the window's events
-        // would be after the pump at the start of the frame.
-        input.ApplyFrame(engine.FramesRun());
         const long long frame = engine.FramesRun();
+        FeedFrame(engine, frame, feed);
         screenshots.BeforeFrame(frame);
         if (!engine.RunFrame())
             return;
         screenshots.AfterFrame(frame);
-        race.AfterFrame();
-        if (screens.RunEnds(engine.FramesRun()))
+        if (AfterFrame(engine, feed) || screens.RunEnds(engine.FramesRun()))
             return;
     }
+}
+
+/// After a replay: whether the world ended where the recording did, in one line.
+void SayWhetherReplayMatches(const Replay& replay, const Engine& engine, uint64_t hash)
+{
+    if (engine.FramesRun() != replay.frames)
+        std::printf("vantora-sim: the replay stopped after %lld of its %lld frames\n", engine.FramesRun(),
+                    replay.frames);
+    else if (hash == replay.finalHash)
+        std::printf("vantora-sim: replay done after %lld frames; the state hash %s matches the recording\n",
+                    engine.FramesRun(), StateHash::ToHex(hash).c_str());
+    else
+        std::printf("vantora-sim: replay done after %lld frames; the state hash %s differs from the "
+                    "recording's %s\n",
+                    engine.FramesRun(), StateHash::ToHex(hash).c_str(),
+                    StateHash::ToHex(replay.finalHash).c_str());
 }
 
 bool EnterRoot(const std::string& root)
@@ -189,29 +276,43 @@ std::vector<std::pair<long long, int>>& StateChanges()
     return changes;
 }
 
-void RecordStateChanges(const Engine& engine)
+void RecordStateChanges(const SimOptions& options, const Engine& engine)
 {
+    // Only a report reads them; a soak of thousands of races would otherwise keep every change.
+    if (!options.reportPath)
+        return;
     GameStateManager::Instance().SetStackListener(
         [&engine](int topId) { StateChanges().emplace_back(engine.FramesRun(), topId); });
 }
 
-void WriteReport(const SimOptions& options, const Engine& engine, const RaceWatch& race,
-                 std::chrono::steady_clock::time_point wallStart)
+void WriteReport(const SimOptions& options, const Engine& engine,
+                 std::chrono::steady_clock::time_point wallStart, FrameFeed& feed, uint64_t hash)
 {
     SimReport report;
+    report.stateHash = hash;
+    report.stateHashes = std::move(feed.hashes);
     report.states = StateChanges();
     report.frames = engine.FramesRun();
     report.finalState = GameStateManager::Instance().GetGameState();
     report.wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-    report.race = race.Race() ? race.Race() : SimReport::CaptureRace();
+    report.race = feed.race.Race() ? feed.race.Race() : SimReport::CaptureRace();
     report.texts = TextSystem::Instance().LastFrameTexts();
     report.sounds = SimReport::CaptureSounds();
     if (options.reportPath && !report.Write(*options.reportPath))
         std::fprintf(stderr, "vantora-sim: cannot write report '%s'\n", options.reportPath->c_str());
 }
 
+/// Races are seeded from --seed (one more each), and recorded when --record asks.
+void PrepareRaces(const SimOptions& options)
+{
+    RaceRecording& races = RaceRecording::Instance();
+    races.SetBaseSeed(options.seed);
+    if (options.recordPath)
+        races.RecordToFile(*options.recordPath);
+}
+
 /// Starts the engine in the working directory and runs it; the process's exit status.
-int Run(SimOptions& options, const InputScript& input)
+int Run(SimOptions& options, const InputScript& input, const std::optional<Replay>& replay)
 {
     const auto wallStart = std::chrono::steady_clock::now();
     WindowManager& window = WindowManager::Instance();
@@ -239,16 +340,28 @@ int Run(SimOptions& options, const InputScript& input)
                      "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
         return 1;
     }
-    if (!StartFirstScreen(options))
+    PrepareRaces(options);
+    if (!StartFirstScreen(options, replay))
     {
         Factory::Instance().DestroyAll();
         GraphicsSystem::Instance().Shutdown();
         return 1;
     }
-    RecordStateChanges(engine);
+    RecordStateChanges(options, engine);
+    std::optional<SimSoak> soak;
+    if (options.soakRaces > 0)
+        soak.emplace(options.soakRaces, options.soakMinutes);
     RaceWatch race(options.dt.value_or(kDefaultDt));
-    RunFrames(engine, options, input, Screenshots(options.screenshots), race);
-    WriteReport(options, engine, race, wallStart);
+    FrameFeed feed{input, replay, soak, race, options.hashEvery, {}};
+    RunFrames(engine, options, feed, Screenshots(options.screenshots));
+    // A race still running when the run stops is kept, as one left through the menus would be.
+    RaceRecording::Instance().RaceEnds();
+    const uint64_t hash = WorldHash::Compute();
+    if (replay)
+        SayWhetherReplayMatches(*replay, engine, hash);
+    if (soak)
+        soak->PrintSummary();
+    WriteReport(options, engine, wallStart, feed, hash);
     GameStateManager::Instance().SetStackListener(nullptr);
     Factory::Instance().DestroyAll();
     GraphicsSystem::Instance().Shutdown();
@@ -277,7 +390,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantora-sim: cannot open input file '%s'\n", options->inputPath->c_str());
         return 1;
     }
+    std::optional<Replay> replay;
+    if (options->replayPath)
+    {
+        std::string problem;
+        replay = Replay::Load(*options->replayPath, problem);
+        if (!replay)
+        {
+            std::printf("vantora-sim: replay '%s' %s; nothing is played\n", options->replayPath->c_str(),
+                        problem.c_str());
+            return 1;
+        }
+    }
     if (!EnterRoot(options->root))
         return 1;
-    return Run(*options, input);
+    return Run(*options, input, replay);
 }

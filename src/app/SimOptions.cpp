@@ -123,8 +123,53 @@ const std::map<std::string, Setter>& Setters()
              return !v.empty();
          }},
         {"--screenshot", [](SimOptions& o, const std::string& v) { return ParseScreenshot(v, o); }},
+        {"--record",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.recordPath = v;
+             return !v.empty();
+         }},
+        {"--replay",
+         [](SimOptions& o, const std::string& v)
+         {
+             o.replayPath = v;
+             return !v.empty();
+         }},
+        {"--hash-every", [](SimOptions& o, const std::string& v)
+         { return ParseInteger(v, 1, 1'000'000'000'000LL, o.hashEvery); }},
+        {"--soak-minutes",
+         [](SimOptions& o, const std::string& v)
+         {
+             char* end = nullptr;
+             const double minutes = std::strtod(v.c_str(), &end);
+             const bool good = !v.empty() && *end == '\0' && std::isfinite(minutes) && minutes > 0.0;
+             return good ? (o.soakMinutes = minutes, true) : false;
+         }},
+        {"--soak",
+         [](SimOptions& o, const std::string& v)
+         {
+             long long n = 0;
+             return ParseInteger(v, 1, 1'000'000, n) ? (o.soakRaces = static_cast<int>(n), true) : false;
+         }},
     };
     return setters;
+}
+
+/// A replay or a soak decides what runs; options that would choose something else are refused.
+bool CheckCombinations(const SimOptions& o, std::string& error)
+{
+    // The caller's string may still hold the reason of an earlier, failed parse.
+    error.clear();
+    const bool choosesRun = o.state || o.scene || o.track || o.inputPath;
+    if (o.replayPath && (choosesRun || o.humans > 0 || o.soakRaces > 0))
+        error = "--replay plays the recorded race and input; it cannot be combined with --state, "
+                "--scene, --track, --input, --humans or --soak";
+    else if (o.soakMinutes && o.soakRaces == 0)
+        error = "--soak-minutes needs --soak RACES";
+    else if (o.soakRaces > 0 && (choosesRun || o.frames))
+        error = "--soak runs Autoplay races from the main menu; it cannot be combined with --state, "
+                "--scene, --track, --input or --frames";
+    return error.empty();
 }
 } // namespace
 
@@ -162,7 +207,7 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
             return std::nullopt;
         }
     }
-    return options;
+    return CheckCombinations(options, error) ? std::optional(options) : std::nullopt;
 }
 
 void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDirectory)
@@ -174,6 +219,10 @@ void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDir
         resolve(*options.reportPath);
     if (options.inputPath)
         resolve(*options.inputPath);
+    if (options.recordPath)
+        resolve(*options.recordPath);
+    if (options.replayPath)
+        resolve(*options.replayPath);
     for (SimScreenshot& shot : options.screenshots)
         resolve(shot.path);
 }
@@ -183,7 +232,8 @@ const char* SimUsage()
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
            "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--elements ABCD] "
            "[--render]\n"
-           "                   [--track NAME] [--screenshot FILE@FRAME]...\n"
+           "                   [--track NAME] [--screenshot FILE@FRAME]... [--record FILE]\n"
+           "                   [--replay FILE] [--hash-every N] [--soak RACES [--soak-minutes M]]\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
@@ -203,6 +253,13 @@ const char* SimUsage()
            "--track NAME starts the race on that track of res/TrackList.xml with four computer\n"
            "  racers, without the menus; an unknown name stops the runner.\n"
            "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n"
+           "--record FILE writes each race of the run as a replay to FILE (the last one stays).\n"
+           "--replay FILE plays a recorded race back: its track, seed, racers, frame times and\n"
+           "  input; the run ends with the recording, and says whether the state hash matches.\n"
+           "--hash-every N adds the state hash every N frames to the report (\"state_hashes\").\n"
+           "--soak RACES runs that many Autoplay races back to back through the menus, each\n"
+           "  seeded with --seed plus its number, and prints one line per race with the memory\n"
+           "  in use; with --soak-minutes M it also ends after the race in which M minutes passed.\n\n"
            "--elements ABCD gives players 1 to 4 the elements A to D (0 fire, 1 water, 2 wind, 3 earth)\n"
            "  in a race opened without the menus, e.g. 2031.\n";
 }

@@ -31,6 +31,16 @@ struct SimOptions
     std::optional<std::string> track;
     std::optional<std::string> reportPath;
     std::optional<std::string> inputPath;
+    /// Write the race (or races) of the run as a replay to this file.
+    std::optional<std::string> recordPath;
+    /// Play this replay back: its race, seed, seats, frame times and input.
+    std::optional<std::string> replayPath;
+    /// Add the world's hash to the report every so many frames (0: only the last frame's).
+    long long hashEvery = 0;
+    /// Run this many Autoplay races back to back through the menus, one line per race.
+    int soakRaces = 0;
+    /// The soak also ends after the race in which this many minutes have passed.
+    std::optional<double> soakMinutes;
     /// Render with OpenGL on SDL's offscreen driver; set by --render and by --screenshot.
     bool render = false;
     std::vector<SimScreenshot> screenshots;

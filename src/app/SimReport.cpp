@@ -1,5 +1,6 @@
 #include "app/SimReport.h"
 
+#include "core/StateHash.h"
 #include "gameplay/CheckPointSystem.h"
 #include "objects/Logic.h"
 #include "sound/SoundSystem.h"
@@ -93,6 +94,20 @@ std::string StatesJson(const std::vector<std::pair<long long, int>>& states)
     return out.str();
 }
 
+std::string HashesJson(uint64_t last, const std::vector<std::pair<long long, uint64_t>>& every)
+{
+    std::ostringstream out;
+    out << ",\n  \"state_hash\": \"" << StateHash::ToHex(last) << "\"";
+    if (every.empty())
+        return out.str();
+    out << ",\n  \"state_hashes\": [";
+    for (size_t i = 0; i < every.size(); ++i)
+        out << (i ? ", " : "") << "[" << every[i].first << ", \"" << StateHash::ToHex(every[i].second)
+            << "\"]";
+    out << "]";
+    return out.str();
+}
+
 std::string RaceJson(const RaceReport& race)
 {
     std::ostringstream out;
@@ -115,7 +130,7 @@ std::string SimReport::ToJson() const
                   "{\n  \"frames\": %lld,\n  \"final_state\": %d,\n  \"wall_seconds\": %.6f", frames,
                   finalState, wallSeconds);
     return std::string(text) + (race ? RaceJson(*race) : "") + TextsJson(texts) + SoundsJson(sounds) +
-           StatesJson(states) + "\n}\n";
+           StatesJson(states) + HashesJson(stateHash, stateHashes) + "\n}\n";
 }
 
 bool SimReport::Write(const std::string& path) const

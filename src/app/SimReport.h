@@ -3,6 +3,7 @@
 #include "text/DrawnText.h"
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -46,6 +47,10 @@ struct SimReport
     SoundReport sounds;
     /// Each change of the state stack: the frame it happened in and the top state's id after it.
     std::vector<std::pair<long long, int>> states;
+    /// The world's hash after the last frame.
+    uint64_t stateHash = 0;
+    /// With --hash-every: [frames run, hash] every so many frames; not written when empty.
+    std::vector<std::pair<long long, uint64_t>> stateHashes;
 
     std::string ToJson() const;
     /// Writes ToJson() to `path`; false if the file cannot be written.

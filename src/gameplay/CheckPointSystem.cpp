@@ -113,6 +113,7 @@ void CheckPointSystem::StartRace()
 {
     CollectRacers();
     ResetProgress();
+    m_startFrame = Engine::Get() ? Engine::Get()->FramesRun() : 0;
     m_raceOver = false;
     m_ranking.clear();
 }

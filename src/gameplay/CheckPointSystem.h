@@ -57,6 +57,8 @@ class CheckPointSystem final : public EmptySystem
     int GetLapsDone(int player) const;
     bool IsWrongWay(int player) const;
     const std::vector<RankEntry>& Ranking() const { return m_ranking; }
+    /// The engine frame StartRace ran in; finish frames less this are the same on every run.
+    long long GetRaceStartFrame() const { return m_startFrame; }
 
   private:
     struct LastGate
@@ -83,6 +85,7 @@ class CheckPointSystem final : public EmptySystem
     void TellHuds();
 
     bool m_raceOver = false;
+    long long m_startFrame = 0;
     int m_finishers = -1;
     std::array<bool, kPlayers> m_wrongWay{};
     std::vector<unsigned> m_racerIds;

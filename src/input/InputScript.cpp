@@ -164,6 +164,36 @@ InputScript InputScript::Parse(std::istream& in, const std::string& sourceName)
     return script;
 }
 
+std::string InputScript::ParseEvent(const std::string& line, Event& event)
+{
+    if (line.find('#') != std::string::npos)
+        return "unexpected '#'";
+    return ParseWords(SplitWords(line), event);
+}
+
+std::string InputScript::FormatEvent(const Event& event)
+{
+    static const char* const axisNames[] = {"lx", "ly", "rx", "ry", "lt", "rt"};
+    const std::string frame = std::to_string(event.frame);
+    const std::string pad = frame + " pad " + std::to_string(event.slot);
+    switch (event.kind)
+    {
+    case Kind::Key:
+        return frame + " key " + (event.on ? "down " : "up ") + std::to_string(event.code);
+    case Kind::PadConnect:
+        return pad + " connect";
+    case Kind::PadDisconnect:
+        return pad + " disconnect";
+    case Kind::PadButton:
+        return pad + " button " + std::to_string(event.code) + (event.on ? " down" : " up");
+    case Kind::PadAxis:
+        return pad + " axis " + axisNames[static_cast<int>(event.axis)] + " " + std::to_string(event.code);
+    case Kind::Focus:
+        return frame + " focus " + (event.on ? "on" : "off");
+    }
+    return frame;
+}
+
 bool InputScript::Load(const std::string& path, InputScript& out)
 {
     std::ifstream in(path);

@@ -47,6 +47,11 @@ class InputScript
 
     /// Applies one event to the input system, its gamepad slots or the window's focus.
     static void Apply(const Event& event);
+    /// One line of the script's syntax (no comment) into `event`; empty when it is good, else why
+    /// not.
+    static std::string ParseEvent(const std::string& line, Event& event);
+    /// The event as one line of the script's syntax, without a line end.
+    static std::string FormatEvent(const Event& event);
 
   private:
     std::vector<Event> m_events;

@@ -34,6 +34,8 @@ void InputSystem::PostUpdate()
             pad->Poll(dt);
     m_previousMouse = m_mouse;
     m_mouseDeltaX = m_mouseDeltaY = 0;
+    // After the poll: what the pads read now is what the next frame plays with.
+    m_recorder.EndFrame(*this, dt, WindowManager::Instance().HasFocus());
 }
 
 void InputSystem::SetKey(int key, bool down)

@@ -3,6 +3,7 @@
 #include "core/EmptySystem.h"
 #include "input/Gamepad.h"
 #include "input/GamepadSlots.h"
+#include "input/InputRecorder.h"
 #include "math/Vector4.h"
 
 #include <array>
@@ -68,6 +69,8 @@ class InputSystem final : public EmptySystem
     bool GetStickByAny(int which, Vector4& out) const;
     /// Where the pads are read from: SDL controllers, or injected pads in headless runs.
     GamepadSlots& GetGamepadSlots() { return m_slots; }
+    /// Writes down the input of each frame while a race is recorded.
+    InputRecorder& GetRecorder() { return m_recorder; }
 
   private:
     InputSystem() = default;
@@ -85,4 +88,5 @@ class InputSystem final : public EmptySystem
     // Declared before the pads, which hold a reference to it.
     GamepadSlots m_slots;
     std::array<std::unique_ptr<Gamepad>, kPadCount> m_pads;
+    InputRecorder m_recorder;
 };

@@ -54,6 +54,7 @@ class RigidBody final : public Component
     /// Turning static on also gives the static mass; turning it off keeps the mass.
     void SetStatic(bool isStatic);
     const Quaternion& GetOrientation() const { return m_orientation; }
+    const Vector4& GetAngularVelocity() const { return m_angularVelocity; }
     const Matrix4& GetInverseInertiaTensor() const { return m_inverseInertiaTensor; }
 
   private:

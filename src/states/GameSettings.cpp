@@ -1,5 +1,7 @@
 #include "states/GameSettings.h"
 
+#include "states/UserFolder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -10,14 +12,6 @@
 namespace
 {
 constexpr const char* kRootName = "settings";
-
-std::filesystem::path FromVariable(const char* name, const char* below)
-{
-    const char* value = std::getenv(name);
-    if (!value || !*value)
-        return {};
-    return std::filesystem::path(value) / below / "vantora" / "settings.xml";
-}
 
 float ClampVolume(float volume)
 {
@@ -55,8 +49,8 @@ GameSettings::GameSettings()
 
 std::filesystem::path GameSettings::DefaultPath()
 {
-    std::filesystem::path path = FromVariable("XDG_CONFIG_HOME", "");
-    return path.empty() ? FromVariable("HOME", ".config") : path;
+    const std::filesystem::path folder = UserFolder::Config();
+    return folder.empty() ? folder : folder / "settings.xml";
 }
 
 void GameSettings::Reset()

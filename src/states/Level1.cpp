@@ -10,6 +10,7 @@
 #include "objects/Logic.h"
 #include "states/ElementLook.h"
 #include "states/GameStateId.h"
+#include "states/RaceRecording.h"
 
 std::string Level1::LevelNameFor(int trackIndex)
 {
@@ -23,7 +24,10 @@ std::string Level1::LevelNameFor(int trackIndex)
 void Level1::Enter()
 {
     SetId(GameStateId::kLevel1);
-    LoadRaceScene(LevelNameFor(Logic::Instance().ChosenTrackIndex()));
+    const std::string track = LevelNameFor(Logic::Instance().ChosenTrackIndex());
+    // Seeded and recording before the scene loads: its scripts may already draw random numbers.
+    RaceRecording::Instance().RaceStarts(track);
+    LoadRaceScene(track);
 }
 
 void Level1::LoadRaceScene(const std::string& scene)
@@ -52,5 +56,6 @@ void Level1::Update()
 
 void Level1::Exit()
 {
+    RaceRecording::Instance().RaceEnds();
     Factory::Instance().DestroyList(0);
 }

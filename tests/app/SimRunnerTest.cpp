@@ -105,7 +105,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
     race.finishPlaces = {0, 2, 1, 3};
     race.finishFrames = {90, 120, 100, 121};
     race.ranking = {0, 2, 1};
-    const std::string json = SimReport{10, 4, 0.1, race, {}, {}, {}}.ToJson();
+    const std::string json = SimReport{10, 4, 0.1, race, {}, {}, {}, 0, {}}.ToJson();
     EXPECT_TRUE(Contains(json, "\"laps_done\": [0, 0, 0, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_places\": [0, 2, 1, null]")) << json;
     EXPECT_TRUE(Contains(json, "\"finish_frames\": [90, 120, 100, null]")) << json;
@@ -113,7 +113,7 @@ TEST(SimReport, PlayersWithoutARacerAreNull)
 
 TEST(SimReport, WritesTheSummaryFields)
 {
-    SimReport report{120, 4, 0.5, std::nullopt, {}, {}, {}};
+    SimReport report{120, 4, 0.5, std::nullopt, {}, {}, {}, 0, {}};
     const std::string json = report.ToJson();
     EXPECT_NE(json.find("\"frames\": 120"), std::string::npos);
     EXPECT_NE(json.find("\"final_state\": 4"), std::string::npos);
@@ -231,7 +231,7 @@ TEST(SimRunner, RaceWithAMissingRacerNamesItAndReportsOnlyTheRacersThatExist)
 
 TEST(SimReport, TextsAreListedWithTheirPlaceSizeAndViewAndEscaped)
 {
-    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}, {}, {}};
+    SimReport report{1, 4, 0.1, std::nullopt, {{"say \"GO!\"", 640, 324.5f, 129, -1}}, {}, {}, 0, {}};
     EXPECT_TRUE(
         Contains(report.ToJson(),
                  "\"texts\": [\n    {\"text\": \"say \\\"GO!\\\"\", \"x\": 640, \"y\": 324.5, \"size\": 129, "
@@ -320,15 +320,29 @@ TEST(SimRunner, ARaceReportOutlivesTheRaceAndCountsARacerThatPassesNoGate)
 {
     TempFolder out;
     const auto report = out.Path() / "race.json";
-    ASSERT_EQ(Shell(Sim() + " --root " + VANTORA_SOURCE_DIR + " --track watertrack --humans 1 --elements 3120" +
-                    " --seed 2 --frames 4300 --report " + report.string() + " > /dev/null"),
+    ASSERT_EQ(Shell(Sim() + " --root " + VANTORA_SOURCE_DIR +
+                    " --track watertrack --humans 1 --elements 3120" + " --seed 2 --frames 4300 --report " +
+                    report.string() + " > /dev/null"),
               0);
     const std::string text = ReadFile(report);
-    EXPECT_TRUE(std::regex_search(text, std::regex("\\[[0-9]+, 11\\]"))) << "the results were shown: " << text;
+    EXPECT_TRUE(std::regex_search(text, std::regex("\\[[0-9]+, 11\\]")))
+        << "the results were shown: " << text;
     EXPECT_TRUE(Contains(text, "\"elements\": [3, 1, 2, 0]")) << text;
     std::smatch places;
-    ASSERT_TRUE(std::regex_search(text, places, std::regex("\"finish_places\": \\[(-?\\d), (\\d), (\\d), (\\d)\\]")))
+    ASSERT_TRUE(
+        std::regex_search(text, places, std::regex("\"finish_places\": \\[(-?\\d), (\\d), (\\d), (\\d)\\]")))
         << text;
     EXPECT_EQ(places[1], "3") << "the person came last";
     EXPECT_TRUE(std::regex_search(text, std::regex("\"stuck\": \\[[2-9], 0, 0, 0\\]"))) << text;
+}
+
+TEST(SimReport, TheStateHashIsAlwaysWrittenAndTheListOnlyWhenAsked)
+{
+    SimReport report{600, 4, 0.1, std::nullopt, {}, {}, {}, 0x00ab, {}};
+    EXPECT_TRUE(Contains(report.ToJson(), "\"state_hash\": \"00000000000000ab\"\n}")) << report.ToJson();
+    EXPECT_FALSE(Contains(report.ToJson(), "state_hashes"));
+    report.stateHashes = {{300, 1}, {600, 0x00ab}};
+    EXPECT_TRUE(Contains(report.ToJson(),
+                         "\"state_hashes\": [[300, \"0000000000000001\"], [600, \"00000000000000ab\"]]"))
+        << report.ToJson();
 }

@@ -1,6 +1,6 @@
 // The driver is never left more than two presented frames behind.
-#include "RenderFixture.h"
 #include "graphics/FramePacer.h"
+#include "RenderFixture.h"
 
 class FramePacerTest : public RenderFixture
 {

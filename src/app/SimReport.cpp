@@ -101,6 +101,14 @@ std::string RaceJson(const RaceReport& race)
         << "    \"finish_places\": " << PlayerList(race.finishPlaces, race.racing) << ",\n"
         << "    \"finish_frames\": " << PlayerList(race.finishFrames, race.racing) << ",\n"
         << "    \"ranking\": " << JsonList(race.ranking) << "\n  }";
+    out << ",\n  \"race_stats\": [";
+    for (size_t i = 0; i < race.stats.size(); ++i)
+    {
+        const RaceStats::Counts& c = race.stats[i];
+        out << (i ? ", " : "") << "{\"powers\": " << c.powers << ", \"hits\": " << c.hits
+            << ", \"hit_by\": " << c.hitBy << ", \"respawns\": " << c.respawns << "}";
+    }
+    out << "]";
     return out.str();
 }
 } // namespace
@@ -140,6 +148,7 @@ std::optional<RaceReport> SimReport::CaptureRace()
         race.lapsDone[static_cast<size_t>(player)] = system.GetLapsDone(player);
         race.finishPlaces[static_cast<size_t>(player)] = system.GetFinishPlace(player);
         race.finishFrames[static_cast<size_t>(player)] = system.GetFinishFrame(player);
+        race.stats[static_cast<size_t>(player)] = RaceStats::Instance().Get(player);
     }
     for (const RankEntry& entry : system.Ranking())
         race.ranking.push_back(entry.player);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameplay/RaceStats.h"
 #include "text/DrawnText.h"
 
 #include <array>
@@ -19,6 +20,8 @@ struct RaceReport
     std::array<int, 4> finishPlaces{-1, -1, -1, -1};
     std::array<long long, 4> finishFrames{-1, -1, -1, -1};
     std::vector<int> ranking; ///< player indices, leader first
+    /// Per player: powers fired, hits landed, hits taken and times put back on the track.
+    std::array<RaceStats::Counts, 4> stats{};
 };
 
 /// What the game asked to hear during the run.

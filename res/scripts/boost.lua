@@ -1,51 +1,18 @@
--- A boost platform: a racer rolling over it is thrown forward along its way and gets some charge.
--- Attached to each "BoostPlatform"; the racer's own powers.lua carries the boost out.
+-- Lays a boost platform out: the track tool places it with the size of a marker, and the pad is
+-- wider than that. Attached to each "BoostPlatform"; the racers' powers.lua sees a racer touch the
+-- pad and carries the boost out.
 
-local HALF_SIZE = 3.5         -- the pad reaches this far from its centre on the ground
-local HEIGHT = 4              -- a ball hovering or hopping this high over the pad still takes it
-local CHARGE = 18
-local BOOST_SECONDS = 1.2
-local AGAIN_SECONDS = 1.5     -- one racer is boosted once per pass, not every frame on the pad
+local SIZE = 7                -- the pad's width and length
 local LIFT = 0.05             -- the pad lies just above the boards, so they do not show through
 
 local placed = false
-local px, py, pz = 0, 0, 0
-local waits = { [0] = 0, 0, 0, 0 }
-
-local function Place(me)
-    SetObjScale(me, true, HALF_SIZE * 2, 1, HALF_SIZE * 2)
-    px, py, pz = GetObjPosition(me)
-    py = py + LIFT
-    SetObjPosition(me, px, py, pz)
-    placed = true
-end
-
-local function IsOnPad(racer)
-    local x, y, z = GetObjPosition(racer)
-    return math.abs(x - px) <= HALF_SIZE and math.abs(z - pz) <= HALF_SIZE and y >= py - 1 and y <= py + HEIGHT
-end
-
-local function Boost(me, racer)
-    local state = GetLuaFileState(racer, "powers")
-    if IsStateGood(state) then
-        SetLuaVar(state, "boost", BOOST_SECONDS)
-    end
-    AddToPlayerPowerLevel(racer, CHARGE)
-    PlayASound("SFX/Boost")
-    SpawnParticleEffectNow(me, "boostburst")
-end
 
 function RunScript(me)
-    if not placed then
-        Place(me)
+    if placed then
+        return
     end
-    local dt = GetDeltaTime()
-    for player = 0, 3 do
-        waits[player] = math.max(0, waits[player] - dt)
-        local racer = GetPlayerObjByIndex(player)
-        if waits[player] <= 0 and not IsNullPointer(racer) and GetPlayerState(racer) ~= 2 and IsOnPad(racer) then
-            Boost(me, racer)
-            waits[player] = AGAIN_SECONDS
-        end
-    end
+    local x, y, z = GetObjPosition(me)
+    SetObjScale(me, true, SIZE, 1, SIZE)
+    SetObjPosition(me, x, y + LIFT, z)
+    placed = true
 end

@@ -6,36 +6,41 @@
 -- Other scripts talk to this one through a few globals (GetLuaVar / SetLuaVar):
 --   inHits   hits waiting to be felt, "px py pz stop slide spin slow;" each (powers of others)
 --   shield   seconds during which hits are not felt (respawn.lua after putting the racer back)
---   boost    seconds of boost to start (boost.lua on a boost platform)
 
 local ELEMENT_NAMES = { [0] = "Fire", "Water", "Wind", "Earth" }
 local EFFECT_PREFIX = { [0] = "fire", "water", "wind", "earth" }
-local BURSTS = { [0] = "FireBurst", "WaterBurst", "WindBurst", "EarthBurst" }
 
 local TIER_ONE = 31
 local TIER_TWO = 61
 local FULL = 100
 local ORB_CHARGE = 12
+local BOOST_CHARGE = 18
+local BOOST_SECONDS = 1.2
+local BOOST_AGAIN = 1.5       -- one pad boosts a racer once per pass, not every frame on it
 local HELD = 2
 local MOST_OBJECTS = 24       -- power objects one racer may have alive at once
 local LONGEST_HOLD = 1.0      -- no hit stops a ball for longer than this ...
 local LONGEST_EFFECT = 2.0    -- ... nor hinders it for longer than this
+-- Touches are looked for only every few frames: asking costs, and a ball crossing an orb or a
+-- pad stays on it for several frames.
+local ORB_EVERY = 2
+local PAD_EVERY = 3
 local BOOST_EXTRA_CAP = 14    -- horizontal speed a boost adds above the racer's own cap
 local BOOST_EASE = 0.5        -- the last seconds of a boost ease back to the own cap
 
 -- Per attachment (each racer has its own copy of these).
 inHits = nil
 shield = 0
-boost = 0
 
 local me = nil
 local player = -1
 local baseCap = nil
 local objects = {}            -- this racer's live power objects
 local volley = nil            -- fireballs still to throw: { left, wait }
-local effects = { stop = 0, slide = 0, spin = 0, slow = 0, boost = 0, side = 1 }
+local effects = { stop = 0, slide = 0, spin = 0, slow = 0, boost = 0, boostWait = 0, side = 1 }
 local disabled = {}           -- powers switched off after an error, by name
 local victimStates = {}       -- other racers' states of this file, by player
+local frame = 0
 
 local function Horizontal(x, z)
     local length = math.sqrt(x * x + z * z)
@@ -48,11 +53,15 @@ end
 local function Distance2(a, b)
     local ax, ay, az = GetObjPosition(a)
     local bx, by, bz = GetObjPosition(b)
-    return (ax - bx) ^ 2 + (az - bz) ^ 2, by - ay
+    return (ax - bx) * (ax - bx) + (az - bz) * (az - bz), by - ay
 end
 
+local BURST_KIND = { fwd = "Forward", back = "Back", ult = "Ultimate" }
+
+-- A short-lived object at the point that shows one launch or hit burst ("fwd_hit" ...).
 local function Burst(element, effect, x, y, z)
-    local burst = SpawnArchetype(BURSTS[element], x, y, z)
+    local archetype = ELEMENT_NAMES[element] .. BURST_KIND[string.match(effect, "^(%a+)_")] .. "Burst"
+    local burst = SpawnArchetype(archetype, x, y, z)
     if not IsNullPointer(burst) then
         SpawnParticleEffectNow(burst, EFFECT_PREFIX[element] .. "_" .. effect)
     end
@@ -177,11 +186,12 @@ end
 
 -- Power objects --------------------------------------------------------------------------------
 
-local function Track(object, rule)
+local function Track(object, rule, x, y, z)
     if IsNullPointer(object) then
         return nil
     end
     rule.object = object
+    rule.x, rule.y, rule.z = x, y, z
     rule.age = 0
     rule.struck = {}
     objects[#objects + 1] = rule
@@ -192,7 +202,7 @@ local function Launch(archetype, x, y, z, rule)
     if #objects >= MOST_OBJECTS then
         return nil
     end
-    return Track(SpawnArchetype(archetype, x, y, z), rule)
+    return Track(SpawnArchetype(archetype, x, y, z), rule, x, y, z)
 end
 
 local function Behind(distance)
@@ -207,36 +217,65 @@ local function Ahead(distance)
     return x + fx * distance, y, z + fz * distance
 end
 
+-- The other racers and where they are this frame, asked once for all of this racer's objects:
+-- power objects are only ever moved by this script, so their places are kept here, not asked for.
+-- The list is kept between frames, since racers live as long as the race.
+local seen = {}
+
+local function LookAround()
+    if #seen == 0 then
+        for _, racer in ipairs(OtherRacers()) do
+            seen[#seen + 1] = { object = racer, x = 0, y = 0, z = 0 }
+        end
+    end
+    for _, other in ipairs(seen) do
+        other.x, other.y, other.z = GetObjPosition(other.object)
+    end
+    return seen
+end
+
+local function Find(seen, racer)
+    for _, other in ipairs(seen) do
+        if other.object == racer then
+            return other
+        end
+    end
+    return nil
+end
+
 -- Moves a travelling object one frame: towards its target if it has one, else straight on.
-local function Travel(rule, dt)
-    local x, y, z = GetObjPosition(rule.object)
-    if rule.target and not IsNullPointer(rule.target) then
-        local tx, ty, tz = GetObjPosition(rule.target)
-        local dx, dz = Horizontal(tx - x, tz - z)
+local function Travel(rule, seen, dt)
+    local target = rule.target and Find(seen, rule.target)
+    if target then
+        local dx, dz = Horizontal(target.x - rule.x, target.z - rule.z)
         if dx ~= 0 or dz ~= 0 then
             rule.dx, rule.dz = dx, dz
         end
         if not rule.fall then
-            y = y + (ty - y) * math.min(1, dt * 6)
+            rule.y = rule.y + (target.y - rule.y) * math.min(1, dt * 6)
         end
     end
-    SetObjPosition(rule.object, x + rule.dx * rule.speed * dt, y + (rule.fall or 0) * dt,
-        z + rule.dz * rule.speed * dt)
+    rule.x = rule.x + rule.dx * rule.speed * dt
+    rule.y = rule.y + (rule.fall or 0) * dt
+    rule.z = rule.z + rule.dz * rule.speed * dt
+    SetObjPosition(rule.object, rule.x, rule.y, rule.z)
 end
 
 -- Tests every other racer against the object; true when the object is spent.
-local function Strike(rule)
-    for _, racer in ipairs(OtherRacers()) do
-        if not rule.struck[racer] and (not rule.only or rule.only == racer) then
-            local d2, dy = Distance2(rule.object, racer)
-            if d2 <= rule.radius2 and math.abs(dy) <= (rule.height or 3) then
-                rule.struck[racer] = true
+local function Strike(rule, seen)
+    for _, racer in ipairs(seen) do
+        local object = racer.object
+        if not rule.struck[object] and (not rule.only or rule.only == object) then
+            local ex, ez = racer.x - rule.x, racer.z - rule.z
+            local d2 = ex * ex + ez * ez
+            if d2 <= rule.radius2 and math.abs(racer.y - rule.y) <= (rule.height or 3) then
+                rule.struck[object] = true
                 local dx, dz = rule.dx or 0, rule.dz or 0
                 if dx == 0 and dz == 0 then
-                    local vx, _, vz = GetVelocity(racer)
+                    local vx, _, vz = GetVelocity(object)
                     dx, dz = Horizontal(vx, vz)
                 end
-                if Hit(racer, rule.hit, dx, dz, rule.element, rule.effect, rule.sound) and rule.once then
+                if Hit(object, rule.hit, dx, dz, rule.element, rule.effect, rule.sound) and rule.once then
                     return true
                 end
             end
@@ -245,15 +284,12 @@ local function Strike(rule)
     return false
 end
 
-local function UpdateObject(rule, dt)
+local function UpdateObject(rule, seen, dt)
     rule.age = rule.age + dt
     if rule.speed then
-        Travel(rule, dt)
+        Travel(rule, seen, dt)
     end
-    if rule.onUpdate then
-        rule.onUpdate(rule, dt)
-    end
-    local spent = Strike(rule)
+    local spent = Strike(rule, seen)
     if spent and rule.next then
         spent = not rule.next(rule)
     end
@@ -261,17 +297,20 @@ local function UpdateObject(rule, dt)
 end
 
 local function UpdateObjects(dt)
-    local kept = {}
-    for _, rule in ipairs(objects) do
+    local around = LookAround()
+    local kept = 0
+    for i = 1, #objects do
+        local rule = objects[i]
+        objects[i] = nil
         if not IsNullPointer(rule.object) then
-            if UpdateObject(rule, dt) then
+            if UpdateObject(rule, around, dt) then
                 DestroyThisObj(rule.object)
             else
-                kept[#kept + 1] = rule
+                kept = kept + 1
+                objects[kept] = rule
             end
         end
     end
-    objects = kept
 end
 
 -- The powers -----------------------------------------------------------------------------------
@@ -312,7 +351,7 @@ POWERS.fire = {
         end
     end,
     back = function(level)
-        Trap("NapalmPowerUp", 0, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 5,
+        Trap("NapalmPowerUp", 0, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 4,
             { slow = 1.4, lift = 3, shake = 0.4, rumble = 0.4 }, "BackHit")
     end,
     ultimate = function()
@@ -332,7 +371,7 @@ POWERS.water = {
             { side = level >= TIER_TWO and 22 or 16, push = -4, slide = 0.6, shake = 0.6 }, "ForwardHit")
     end,
     back = function(level)
-        Trap("WaterPuddle", 1, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 6,
+        Trap("WaterPuddle", 1, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 5,
             { slide = 1.5, shake = 0.3, rumble = 0.3 }, "BackHit")
     end,
     ultimate = function()
@@ -378,7 +417,7 @@ POWERS.wind = {
             hit = { push = 10, side = 10, spin = 0.6, sideSign = SideSign(), shake = 0.5 } })
     end,
     back = function(level)
-        Trap("TorrnadoObject", 2, "back_hit", level >= TIER_TWO and 4 or 3.2, 5,
+        Trap("TorrnadoObject", 2, "back_hit", level >= TIER_TWO and 4 or 3.2, 4,
             { spin = 1.2, lift = 5, shake = 0.5, rumble = 0.5 }, "BackHit")
     end,
     ultimate = function()
@@ -397,7 +436,7 @@ POWERS.earth = {
             "ForwardHit")
     end,
     back = function(level)
-        Trap("RootsPowerUp", 3, "back_hit", level >= TIER_TWO and 4 or 3.2, 6,
+        Trap("RootsPowerUp", 3, "back_hit", level >= TIER_TWO and 4 or 3.2, 5,
             { stop = level >= TIER_TWO and 1.0 or 0.8, shake = 0.4, rumble = 0.5 }, "BackHit")
     end,
     ultimate = function()
@@ -479,6 +518,9 @@ end
 -- Charge on the track --------------------------------------------------------------------------
 
 local function PickUpOrbs()
+    if frame % ORB_EVERY ~= 0 then
+        return
+    end
     local orb = GetCollidedWith(me, "PowerUp")
     if IsNullPointer(orb) then
         return
@@ -493,12 +535,20 @@ local function PickUpOrbs()
     end
 end
 
-local function StartBoost()
-    if boost <= 0 then
+local function StartBoost(dt)
+    effects.boostWait = effects.boostWait - dt
+    if effects.boostWait > 0 or frame % PAD_EVERY ~= 0 then
         return
     end
-    effects.boost = boost
-    boost = 0
+    local pad = GetCollidedWith(me, "BoostPlatform")
+    if IsNullPointer(pad) then
+        return
+    end
+    effects.boost = BOOST_SECONDS
+    effects.boostWait = BOOST_AGAIN
+    AddToPlayerPowerLevel(me, BOOST_CHARGE)
+    PlayASound("SFX/Boost")
+    SpawnParticleEffectNow(pad, "boostburst")
     local vx, vy, vz = GetVelocity(me)
     local dx, dz, speed = Horizontal(vx, vz)
     if speed < 1 then
@@ -538,6 +588,7 @@ local function TakeHits(protected)
     local waiting = inHits
     inHits = nil
     if type(waiting) ~= "string" or protected then
+        ClearEffects()
         return
     end
     for record in string.gmatch(waiting, "([^;]+)") do
@@ -581,34 +632,46 @@ end
 local function Start(racer)
     me = racer
     player = GetPlayerID(me)
+    frame = player
     baseCap = GetVelocityCapXZ(me) or 26
 end
 
+-- Held racers (before the start, after the finish) and finished ones take no part in powers.
+local function IsRacing()
+    return GetPlayerState(me) ~= HELD and GetWinnerID(player) < 0
+end
+
+-- The frame is kept lean: four racers run this every frame, and most frames nothing happens, so
+-- the racer's state is only asked for when a hit arrives or a power could be fired.
 function RunScript(racer)
     if me ~= racer then
         Start(racer)
     end
+    frame = frame + 1
     local dt = GetDeltaTime()
-    local racing = GetPlayerState(me) ~= HELD and GetWinnerID(player) < 0
-    shield = math.max(0, shield - dt)
-    local protected = not racing or shield > 0
-    TakeHits(protected)
-    if protected then
+    if shield > 0 then
+        shield = math.max(0, shield - dt)
         ClearEffects()
     end
+    if inHits then
+        TakeHits(shield > 0 or not IsRacing())
+    end
     UpdateEffects(dt)
-    if racing then
-        PickUpOrbs()
-        StartBoost()
-        if IsActionTriggered(me, "USEPOWERUP") then
-            Use("forward")
-        elseif IsActionTriggered(me, "USEPOWERUPBACK") then
-            Use("back")
+    PickUpOrbs()
+    StartBoost(dt)
+    if GetPlayerPowerLevel(me) >= TIER_ONE then
+        local kind = IsActionTriggered(me, "USEPOWERUP") and "forward" or
+            IsActionTriggered(me, "USEPOWERUPBACK") and "back" or nil
+        if kind and IsRacing() then
+            Use(kind)
         end
-        UpdateVolley(dt)
-    else
-        boost = 0
-        volley = nil
+    end
+    if volley then
+        if IsRacing() then
+            UpdateVolley(dt)
+        else
+            volley = nil
+        end
     end
     UpdateBoost(dt)
     if #objects > 0 then

@@ -13,7 +13,8 @@ local EFFECT_PREFIX = { [0] = "fire", "water", "wind", "earth" }
 local TIER_ONE = 31
 local TIER_TWO = 61
 local FULL = 100
-local ORB_CHARGE = 12
+local ORB_CHARGE = 9          -- an orb's charge for the leader ...
+local ORB_CATCH_UP = 3        -- ... and this much more for each place further back
 local BOOST_CHARGE = 18
 local BOOST_SECONDS = 1.2
 local BOOST_AGAIN = 1.5       -- one pad boosts a racer once per pass, not every frame on it
@@ -331,8 +332,9 @@ end
 local function Trap(archetype, element, effect, radius, life, hit, sound)
     local x, y, z = Behind(3)
     hit.sideSign = hit.sideSign or SideSign()
+    -- A trap catches one racer and is gone, so a leader cannot wall off the whole field.
     return Launch(archetype, x, y, z, { radius2 = radius * radius, life = life, hit = hit,
-        element = element, effect = effect, sound = sound })
+        element = element, effect = effect, sound = sound, once = true })
 end
 
 local function Fireball()
@@ -368,11 +370,11 @@ POWERS.fire = {
 POWERS.water = {
     forward = function(level)
         Chaser("WaterPowerUp", 1, "fwd_hit", TargetAhead(60 * 60), 42, 2.6, 2.5,
-            { side = level >= TIER_TWO and 22 or 16, push = -4, slide = 0.6, shake = 0.6 }, "ForwardHit")
+            { side = level >= TIER_TWO and 18 or 12, push = -4, slide = 0.6, shake = 0.6 }, "ForwardHit")
     end,
     back = function(level)
         Trap("WaterPuddle", 1, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 5,
-            { slide = 1.5, shake = 0.3, rumble = 0.3 }, "BackHit")
+            { slide = 1.1, shake = 0.3, rumble = 0.3 }, "BackHit")
     end,
     ultimate = function()
         local ahead = RacersAhead()
@@ -414,7 +416,7 @@ POWERS.wind = {
         local x, y, z = Ahead(1)
         Launch("WindPowerUp", x, y, z, { dx = fx, dz = fz, speed = 60, radius2 = 3.2 * 3.2,
             life = range / 60 + 0.15, element = 2, effect = "fwd_hit", sound = "ForwardHit",
-            hit = { push = 10, side = 10, spin = 0.6, sideSign = SideSign(), shake = 0.5 } })
+            hit = { push = 10, side = 10, spin = 0.9, sideSign = SideSign(), shake = 0.5 } })
     end,
     back = function(level)
         Trap("TorrnadoObject", 2, "back_hit", level >= TIER_TWO and 4 or 3.2, 4,
@@ -527,7 +529,7 @@ local function PickUpOrbs()
     end
     local x, y, z = GetObjPosition(orb)
     DestroyThisObj(orb)
-    AddToPlayerPowerLevel(me, ORB_CHARGE)
+    AddToPlayerPowerLevel(me, ORB_CHARGE + ORB_CATCH_UP * math.min(3, GetMyPlace(player)))
     PlayASound("SFX/PowerUpPickup")
     local puff = SpawnArchetype("OrbPuff", x, y, z)
     if not IsNullPointer(puff) then

@@ -3,6 +3,9 @@
 -- "USEPOWERUP" throws the forward power at racers ahead, "USEPOWERUPBACK" leaves the backward
 -- power for racers behind; a full charge (100) is always spent at once on the ultimate.
 --
+-- Each power is a function in the global table Powers (Powers.fire.forward ...), run protected:
+-- one that raises an error is switched off for this racer with one line, and the race goes on.
+--
 -- Other scripts talk to this one through a few globals (GetLuaVar / SetLuaVar):
 --   inHits   hits waiting to be felt, "px py pz stop slide spin slow;" each (powers of others)
 --   shield   seconds during which hits are not felt (respawn.lua after putting the racer back)
@@ -42,6 +45,7 @@ local effects = { stop = 0, slide = 0, spin = 0, slow = 0, boost = 0, boostWait 
 local disabled = {}           -- powers switched off after an error, by name
 local victimStates = {}       -- other racers' states of this file, by player
 local frame = 0
+local running = nil           -- the power being run, named on the objects it makes
 
 local function Horizontal(x, z)
     local length = math.sqrt(x * x + z * z)
@@ -187,11 +191,19 @@ end
 
 -- Power objects --------------------------------------------------------------------------------
 
+local function SwitchOff(name, message)
+    if name and not disabled[name] then
+        disabled[name] = true
+        print("Power '" .. name .. "' of player " .. player .. " is switched off: " .. tostring(message))
+    end
+end
+
 local function Track(object, rule, x, y, z)
     if IsNullPointer(object) then
         return nil
     end
     rule.object = object
+    rule.power = running
     rule.x, rule.y, rule.z = x, y, z
     rule.age = 0
     rule.struck = {}
@@ -297,6 +309,7 @@ local function UpdateObject(rule, seen, dt)
     return spent or rule.age >= rule.life
 end
 
+-- An object whose power fails is removed with it; the others go on.
 local function UpdateObjects(dt)
     local around = LookAround()
     local kept = 0
@@ -304,7 +317,12 @@ local function UpdateObjects(dt)
         local rule = objects[i]
         objects[i] = nil
         if not IsNullPointer(rule.object) then
-            if UpdateObject(rule, around, dt) then
+            local ok, spent = pcall(UpdateObject, rule, around, dt)
+            if not ok then
+                SwitchOff(rule.power, spent)
+                spent = true
+            end
+            if spent or disabled[rule.power] then
                 DestroyThisObj(rule.object)
             else
                 kept = kept + 1
@@ -343,7 +361,9 @@ local function Fireball()
         { lift = 7, stop = 0.5, shake = 0.8, rumble = 0.7 }, "ForwardHit")
 end
 
-local POWERS = {}
+-- Global, so a mod (or a test) can replace one power in this racer's state.
+Powers = {}
+local POWERS = Powers
 
 POWERS.fire = {
     forward = function(level)
@@ -461,13 +481,13 @@ local function RunPower(element, kind, level)
     if disabled[name] then
         return false
     end
+    running = name
     local ok, message = pcall(POWER_OF_ELEMENT[element][kind], level)
+    running = nil
     if not ok then
-        disabled[name] = true
-        print("Power '" .. name .. "' of player " .. player .. " is switched off: " .. tostring(message))
-        return false
+        SwitchOff(name, message)
     end
-    return true
+    return ok
 end
 
 local function Spend(level)
@@ -489,8 +509,9 @@ local function Use(kind)
         kind = "ultimate"
     end
     local element = GetPlayerElement(me) % 4
-    Spend(level)
+    -- A power switched off (or failing now) keeps the charge.
     if RunPower(element, kind, level) then
+        Spend(level)
         local x, y, z = GetObjPosition(me)
         Burst(element, LAUNCH_EFFECT[kind], x, y, z)
         Sound(element, LAUNCH_SOUND[kind])

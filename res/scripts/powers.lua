@@ -380,7 +380,7 @@ POWERS.fire = {
         for _, racer in ipairs(RacersAhead()) do
             local x, y, z = GetObjPosition(racer)
             Launch("ArmageddonPowerUp", x, y + 16, z, { target = racer, only = racer, dx = 0, dz = 0,
-                speed = 20, fall = -22, radius2 = 3.5 * 3.5, height = 2.5, life = 1.6, once = true,
+                speed = 40, fall = -22, radius2 = 3.5 * 3.5, height = 2.5, life = 1.6, once = true,
                 element = 0, effect = "ult_hit", sound = "UltimateHit",
                 hit = { lift = 9, stop = 0.7, sideSign = 1, shake = 1.4, rumble = 1 } })
         end

@@ -6,6 +6,7 @@ local STUCK_SECONDS = 4       -- a racer is checked for progress this often ...
 local STUCK_DISTANCE = 3      -- ... and is stuck when it moved less than this since
 local AHEAD = 4               -- respawn this far past the gate, so it is not crossed again
 local HELD = 2
+local SHIELD_SECONDS = 1.5    -- a racer just put back is spared other racers' powers this long
 
 -- Per player: where it started, the last gate it passed, and the stuck check.
 local racers = {}
@@ -35,6 +36,15 @@ local function WayBack(racer, record)
     end
     local s, f = record.start, record.facing
     return s[1], s[2], s[3], f[1], f[2], f[3]
+end
+
+-- Counted for the balance tool, and the racer's powers script is told to let hits pass for a moment.
+local function Spare(player, racer)
+    CountRaceStat(player, "respawns")
+    local powers = GetLuaFileState(racer, "powers")
+    if IsStateGood(powers) then
+        SetLuaVar(powers, "shield", SHIELD_SECONDS)
+    end
 end
 
 local function PutBack(racer, record)
@@ -79,6 +89,7 @@ local function Watch(player, racer, dt)
     end
     if HasFallen(racer, record) or IsStuck(racer, record, dt) then
         PutBack(racer, record)
+        Spare(player, racer)
     end
 end
 

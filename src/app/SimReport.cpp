@@ -119,6 +119,14 @@ std::string RaceJson(const RaceReport& race)
         << "    \"ranking\": " << JsonList(race.ranking) << ",\n"
         << "    \"elements\": " << PlayerList(race.elements, race.racing) << ",\n"
         << "    \"stuck\": " << PlayerList(race.stuck, race.racing) << "\n  }";
+    out << ",\n  \"race_stats\": [";
+    for (size_t i = 0; i < race.stats.size(); ++i)
+    {
+        const RaceStats::Counts& c = race.stats[i];
+        out << (i ? ", " : "") << "{\"powers\": " << c.powers << ", \"hits\": " << c.hits
+            << ", \"hit_by\": " << c.hitBy << ", \"respawns\": " << c.respawns << "}";
+    }
+    out << "]";
     return out.str();
 }
 } // namespace
@@ -159,6 +167,7 @@ std::optional<RaceReport> SimReport::CaptureRace()
         race.finishPlaces[static_cast<size_t>(player)] = system.GetFinishPlace(player);
         race.finishFrames[static_cast<size_t>(player)] = system.GetFinishFrame(player);
         race.elements[static_cast<size_t>(player)] = Logic::Instance().GetPlayerChoice(player).element;
+        race.stats[static_cast<size_t>(player)] = RaceStats::Instance().Get(player);
     }
     for (const RankEntry& entry : system.Ranking())
         race.ranking.push_back(entry.player);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gameplay/RaceStats.h"
 #include "text/DrawnText.h"
 
 #include <array>
@@ -24,6 +25,8 @@ struct RaceReport
     std::array<int, 4> elements{};
     /// Per player: the times it went a long while without passing a gate.
     std::array<int, 4> stuck{};
+    /// Per player: powers fired, hits landed, hits taken and times put back on the track.
+    std::array<RaceStats::Counts, 4> stats{};
 };
 
 /// What the game asked to hear during the run.

@@ -6,6 +6,7 @@
 #include "gameplay/Hud.h"
 #include "gameplay/ParticleCue.h"
 #include "gameplay/RaceSounds.h"
+#include "gameplay/RaceStats.h"
 #include "graphics/GraphicsSystem.h"
 #include "input/InputSystem.h"
 #include "input/VirtualKeyMap.h"
@@ -116,6 +117,7 @@ void CheckPointSystem::StartRace()
     m_startFrame = Engine::Get() ? Engine::Get()->FramesRun() : 0;
     m_raceOver = false;
     m_ranking.clear();
+    RaceStats::Instance().Reset();
 }
 
 void CheckPointSystem::CollectRacers()

@@ -5,6 +5,7 @@
 #include "script/ScriptArgs.h"
 #include "script/ScriptLibrary.h"
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -87,6 +88,23 @@ int IsKeyboardKeyTriggered(lua_State* lua)
     return A::PushBoolean(lua, InputSystem::Instance().IsKeyTriggered(A::Integer(lua, 1)));
 }
 
+// Rumble is felt by the person driving the racer; a computer racer's pad slot may hold a pad
+// somebody else is holding while waiting, so it is left alone.
+int RumblePad(lua_State* lua)
+{
+    const auto* controller = A::Find<Controller>(lua, 1, ComponentType::Controller);
+    if (!controller || controller->GetControllerType() != 0)
+        return 0;
+    Gamepad* pad = InputSystem::Instance().GetGamepad(controller->GetPlayerIndex());
+    if (!pad)
+        return 0;
+    const float strength = std::clamp(A::Number(lua, 2), 0.0f, 1.0f);
+    const float seconds = std::clamp(A::Number(lua, 3), 0.0f, 5.0f);
+    if (seconds > 0.0f)
+        pad->SetVibration(static_cast<uint16_t>(strength * 65535.0f), seconds);
+    return 0;
+}
+
 constexpr std::array kFunctions{
     ScriptFunction{"IsControllerConnected", IsControllerConnected},
     ScriptFunction{"IsActionPressed", ActionOfObject<&ActionList::IsPressed>},
@@ -99,6 +117,7 @@ constexpr std::array kFunctions{
     ScriptFunction{"IsControllerKeyTriggeredByAny", IsControllerKeyTriggeredByAny},
     ScriptFunction{"IsKeyboardKeyPressed", IsKeyboardKeyPressed},
     ScriptFunction{"IsKeyboardKeyTriggered", IsKeyboardKeyTriggered},
+    ScriptFunction{"RumblePad", RumblePad},
 };
 } // namespace
 

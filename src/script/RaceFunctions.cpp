@@ -1,6 +1,7 @@
 #include "gameplay/CheckPoint.h"
 #include "gameplay/CheckPointSystem.h"
 #include "gameplay/Controller.h"
+#include "gameplay/RaceStats.h"
 #include "objects/Logic.h"
 #include "script/ScriptArgs.h"
 #include "script/ScriptLibrary.h"
@@ -183,6 +184,13 @@ int EndRace(lua_State* /*lua*/)
     return 0;
 }
 
+int CountRaceStat(lua_State* lua)
+{
+    if (const auto stat = RaceStats::StatNamed(A::String(lua, 2)))
+        RaceStats::Instance().Count(A::Integer(lua, 1), *stat);
+    return 0;
+}
+
 constexpr std::array kFunctions{
     ScriptFunction{"GetPlayerObjByIndex", GetPlayerObjByIndex},
     ScriptFunction{"GetPlayerID", GetPlayerID},
@@ -210,6 +218,7 @@ constexpr std::array kFunctions{
     ScriptFunction{"GetWinnerID", GetWinnerID},
     ScriptFunction{"GetIsRaceFinished", GetIsRaceFinished},
     ScriptFunction{"EndRace", EndRace},
+    ScriptFunction{"CountRaceStat", CountRaceStat},
 };
 } // namespace
 

@@ -1,10 +1,16 @@
 #include "gameplay/Spawner.h"
 #include "objects/Factory.h"
+#include "objects/Transform.h"
 #include "script/Script.h"
 #include "script/ScriptArgs.h"
 #include "script/ScriptLibrary.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -83,6 +89,59 @@ int SetSpawnerDir(lua_State* lua)
     return 0;
 }
 
+// Scripts create objects as the game runs (power-ups, bursts); a script that creates them every
+// frame without end must not drown the game, so there is a ceiling on those alive at once.
+constexpr size_t kMostScriptObjects = 256;
+
+/// The ids of the objects scripts created that may still be alive.
+std::vector<unsigned>& ScriptObjects()
+{
+    static std::vector<unsigned> ids;
+    return ids;
+}
+
+bool RoomForAnother()
+{
+    std::vector<unsigned>& ids = ScriptObjects();
+    const Factory& factory = Factory::Instance();
+    std::erase_if(ids, [&factory](unsigned id) { return factory.FindObject(id) == nullptr; });
+    static bool told = false;
+    if (ids.size() < kMostScriptObjects)
+        told = false;
+    else if (!told)
+    {
+        std::printf("SpawnArchetype: %zu script-made objects are alive; no more until some are gone\n",
+                    ids.size());
+        told = true;
+    }
+    return !told;
+}
+
+void TellUnknownOnce(const std::string& name)
+{
+    static std::set<std::string> told;
+    if (told.insert(name).second)
+        std::printf("SpawnArchetype: there is no archetype '%s'\n", name.c_str());
+}
+
+int SpawnArchetype(lua_State* lua)
+{
+    const std::string name = A::String(lua, 1);
+    const Vector4 position{A::Number(lua, 2), A::Number(lua, 3), A::Number(lua, 4), 1.0f};
+    if (!RoomForAnother())
+        return A::PushObject(lua, nullptr);
+    GameObject* object = Factory::Instance().CreateObject(name);
+    if (!object)
+    {
+        TellUnknownOnce(name);
+        return A::PushObject(lua, nullptr);
+    }
+    if (auto* transform = object->Get<Transform>(ComponentType::Transform))
+        transform->SetPosition(position);
+    ScriptObjects().push_back(object->GetID());
+    return A::PushObject(lua, object);
+}
+
 constexpr std::array kFunctions{
     ScriptFunction{"SpawnNow", SpawnNow},
     ScriptFunction{"GetSpawnerID", GetSpawnerID},
@@ -91,6 +150,7 @@ constexpr std::array kFunctions{
     ScriptFunction{"GetSpawnerSpawnRate", GetSpawnerSpawnRate},
     ScriptFunction{"SetSpawnerVel", SetSpawnerVel},
     ScriptFunction{"SetSpawnerDir", SetSpawnerDir},
+    ScriptFunction{"SpawnArchetype", SpawnArchetype},
 };
 } // namespace
 

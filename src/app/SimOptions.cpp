@@ -129,6 +129,19 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
             options.render = true;
             continue;
         }
+        if (flag == "--preview")
+        {
+            // Two values: the track, then the picture's file.
+            if (i + 2 >= argc || !*argv[i + 1] || !*argv[i + 2])
+            {
+                error = "option '--preview' needs a track name and a file";
+                return std::nullopt;
+            }
+            options.preview = SimPreview{argv[i + 1], argv[i + 2]};
+            options.render = true;
+            i += 2;
+            continue;
+        }
         auto setter = Setters().find(flag);
         if (setter == Setters().end())
         {
@@ -161,13 +174,15 @@ void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDir
         resolve(*options.inputPath);
     for (SimScreenshot& shot : options.screenshots)
         resolve(shot.path);
+    if (options.preview)
+        resolve(options.preview->path);
 }
 
 const char* SimUsage()
 {
     return "usage: vantora-sim [--root DIR] [--frames N] [--dt SECONDS] [--seed N] [--state ID]\n"
            "                   [--scene NAME] [--report FILE] [--input FILE] [--humans N] [--render]\n"
-           "                   [--track NAME] [--screenshot FILE@FRAME]...\n"
+           "                   [--track NAME] [--screenshot FILE@FRAME]... [--preview NAME FILE]\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
@@ -186,5 +201,7 @@ const char* SimUsage()
            "  # starts a comment\n"
            "--track NAME starts the race on that track of res/TrackList.xml with four computer\n"
            "  racers, without the menus; an unknown name stops the runner.\n"
-           "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n";
+           "--humans N makes players 1 to N people, driven by that input, instead of the computer.\n"
+           "--preview NAME FILE draws scene NAME from high above and behind its finish line and\n"
+           "  writes the level select's picture of it (576 x 324 PNG) to FILE; implies --render.\n";
 }

@@ -335,8 +335,8 @@ void AddBoosts(const TrackDescription& d, const CentreLine& line, TrackLayout& l
     }
 }
 
-// The sheet reaches this far past the track, so from the boards its edge is lost in the haze.
-constexpr float kHazardMargin = 450.0f;
+// The sheet reaches as far as the sky dome, so no edge of it shows against the sky from any view.
+constexpr float kHazardMargin = 2500.0f;
 // The trigger below a hazard's surface is this deep: a ball falling fast cannot pass through it
 // between two physics steps.
 constexpr float kHazardDepth = 20.0f;

@@ -89,7 +89,7 @@ TEST(TextureTool, ShippedTexturesAreWhatTheirRecipesPaint)
                          kSource / "res/textures" / recipe->fileName);
         ++files;
     }
-    EXPECT_EQ(files, 31);
+    EXPECT_EQ(files, 43);
     for (const Recipe& recipe : AllRecipes())
         ExpectSamePixels(recipe.paint().ToImage(), recipe.withAlpha,
                          kSource / "res/textures" / recipe.fileName);

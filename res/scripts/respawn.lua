@@ -1,5 +1,6 @@
--- Puts a racer that fell off the track, or has been stuck for a while, back at the last gate it
--- passed, facing along the track. Attached to the level's "GameLogic" object.
+-- Puts a racer that fell off the track, fell into a hazard (lava, water, cloud: an object tagged
+-- "Respawn"), or has been stuck for a while, back at the last gate it passed, facing along the
+-- track. Attached to the level's "GameLogic" object.
 
 local FALL_DEPTH = 20         -- this far below its way back, a racer has fallen off
 local STUCK_SECONDS = 4       -- a racer is checked for progress this often ...
@@ -67,6 +68,11 @@ local function HasFallen(racer, record)
     return y < backY - FALL_DEPTH
 end
 
+-- At once, not after falling the full depth: a ball in lava is seen to go in and come back.
+local function InHazard(racer)
+    return not IsNullPointer(GetCollidedWith(racer, "Respawn"))
+end
+
 local function IsStuck(racer, record, dt)
     record.waited = record.waited + dt
     if record.waited < STUCK_SECONDS then
@@ -87,7 +93,7 @@ local function Watch(player, racer, dt)
         record.waited = 0
         return
     end
-    if HasFallen(racer, record) or IsStuck(racer, record, dt) then
+    if InHazard(racer) or HasFallen(racer, record) or IsStuck(racer, record, dt) then
         PutBack(racer, record)
         Spare(player, racer)
     end

@@ -4,6 +4,7 @@
 #include "app/SimOptions.h"
 #include "app/SimReport.h"
 #include "app/SimSoak.h"
+#include "app/TrackPreview.h"
 #include "core/Engine.h"
 #include "core/EngineGlobals.h"
 #include "core/Messaging.h"
@@ -339,6 +340,13 @@ int Run(SimOptions& options, const InputScript& input, const std::optional<Repla
         std::fprintf(stderr,
                      "vantora-sim: --render needs OpenGL 3.3 (Mesa or a GPU) and none could be created\n");
         return 1;
+    }
+    if (options.preview)
+    {
+        const bool drawn = TrackPreview::Render(engine, options.preview->track, options.preview->path);
+        Factory::Instance().DestroyAll();
+        GraphicsSystem::Instance().Shutdown();
+        return drawn ? 0 : 1;
     }
     PrepareRaces(options);
     if (!StartFirstScreen(options, replay))

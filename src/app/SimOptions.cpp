@@ -189,6 +189,19 @@ std::optional<SimOptions> ParseSimOptions(int argc, const char* const* argv, std
             options.render = true;
             continue;
         }
+        if (flag == "--preview")
+        {
+            // Two values: the track, then the picture's file.
+            if (i + 2 >= argc || !*argv[i + 1] || !*argv[i + 2])
+            {
+                error = "option '--preview' needs a track name and a file";
+                return std::nullopt;
+            }
+            options.preview = SimPreview{argv[i + 1], argv[i + 2]};
+            options.render = true;
+            i += 2;
+            continue;
+        }
         auto setter = Setters().find(flag);
         if (setter == Setters().end())
         {
@@ -225,6 +238,8 @@ void ResolveSimPaths(SimOptions& options, const std::filesystem::path& callerDir
         resolve(*options.replayPath);
     for (SimScreenshot& shot : options.screenshots)
         resolve(shot.path);
+    if (options.preview)
+        resolve(options.preview->path);
 }
 
 const char* SimUsage()
@@ -234,6 +249,7 @@ const char* SimUsage()
            "[--render]\n"
            "                   [--track NAME] [--screenshot FILE@FRAME]... [--record FILE]\n"
            "                   [--replay FILE] [--hash-every N] [--soak RACES [--soak-minutes M]]\n"
+           "                   [--preview NAME FILE]\n"
            "Runs the game headless: no window, no sound, the same systems and data.\n"
            "--render draws every frame with OpenGL on SDL's offscreen driver (Mesa), 1280 x 720.\n"
            "--screenshot FILE@FRAME writes frame FRAME (counted from 0) as a PNG file; it may be\n"
@@ -259,7 +275,9 @@ const char* SimUsage()
            "--hash-every N adds the state hash every N frames to the report (\"state_hashes\").\n"
            "--soak RACES runs that many Autoplay races back to back through the menus, each\n"
            "  seeded with --seed plus its number, and prints one line per race with the memory\n"
-           "  in use; with --soak-minutes M it also ends after the race in which M minutes passed.\n\n"
+           "  in use; with --soak-minutes M it also ends after the race in which M minutes passed.\n"
            "--elements ABCD gives players 1 to 4 the elements A to D (0 fire, 1 water, 2 wind, 3 earth)\n"
-           "  in a race opened without the menus, e.g. 2031.\n";
+           "  in a race opened without the menus, e.g. 2031.\n"
+           "--preview NAME FILE draws scene NAME from high above and behind its finish line and\n"
+           "  writes the level select's picture of it (576 x 324 PNG) to FILE; implies --render.\n";
 }

@@ -13,6 +13,13 @@ struct SimScreenshot
     long long frame = 0;
 };
 
+/// A track's level-select picture to draw (--preview NAME FILE).
+struct SimPreview
+{
+    std::string track;
+    std::string path;
+};
+
 /// What the headless runner was asked to do.
 struct SimOptions
 {
@@ -44,6 +51,7 @@ struct SimOptions
     /// Render with OpenGL on SDL's offscreen driver; set by --render and by --screenshot.
     bool render = false;
     std::vector<SimScreenshot> screenshots;
+    std::optional<SimPreview> preview;
     bool help = false;
 };
 

@@ -89,7 +89,7 @@ TEST(TextureTool, ShippedTexturesAreWhatTheirRecipesPaint)
                          kSource / "res/textures" / recipe->fileName);
         ++files;
     }
-    EXPECT_EQ(files, 33);
+    EXPECT_EQ(files, 45);
     for (const Recipe& recipe : AllRecipes())
         ExpectSamePixels(recipe.paint().ToImage(), recipe.withAlpha,
                          kSource / "res/textures" / recipe.fileName);

@@ -46,12 +46,67 @@ bool ReadSky(TrackDescription& d, std::istringstream& in)
     return true;
 }
 
+bool ReadStretch(std::istringstream& in, TrackStretch& stretch)
+{
+    return (in >> stretch.at >> stretch.length) && stretch.at >= 0.0f && stretch.length > 0.0f;
+}
+
+// "gap AT LENGTH [RISE [RUN]]": a ramp climbs RISE over RUN units up to the gap's edge.
 bool ReadGap(TrackDescription& d, std::istringstream& in)
 {
     TrackGap gap;
     if (!(in >> gap.at >> gap.length) || gap.length <= 0.0f)
         return false;
+    float rise = 0.0f, run = 0.0f;
+    if (in >> rise)
+        gap.rampRise = rise;
+    if (in >> run)
+        gap.rampRun = run;
+    if (!(gap.rampRise >= 0.0f) || !(gap.rampRun >= 5.0f))
+        return false;
     d.gaps.push_back(gap);
+    return true;
+}
+
+// "open AT LENGTH"
+bool ReadOpen(TrackDescription& d, std::istringstream& in)
+{
+    TrackStretch stretch;
+    if (!ReadStretch(in, stretch))
+        return false;
+    d.openings.push_back(stretch);
+    return true;
+}
+
+// "bridge AT LENGTH WIDTH [open]"
+bool ReadBridge(TrackDescription& d, std::istringstream& in)
+{
+    TrackBridge bridge;
+    if (!ReadStretch(in, bridge.stretch) || !(in >> bridge.width) || !(bridge.width >= 4.0f))
+        return false;
+    std::string sides;
+    if (in >> sides)
+    {
+        if (sides != "open")
+            return false;
+        bridge.walls = false;
+    }
+    d.bridges.push_back(bridge);
+    return true;
+}
+
+// "hazard HEIGHT TEXTURE [TILE]"
+bool ReadHazard(TrackDescription& d, std::istringstream& in)
+{
+    TrackHazard hazard;
+    if (!(in >> hazard.height >> hazard.texture))
+        return false;
+    float tile = 0.0f;
+    if (in >> tile)
+        hazard.tile = tile;
+    if (!(hazard.tile >= 1.0f))
+        return false;
+    d.hazards.push_back(hazard);
     return true;
 }
 
@@ -101,6 +156,11 @@ const std::map<std::string, Reader>& Readers()
         {"logic", ReadOne(&TrackDescription::logic)},
         {"orbs", ReadOrbs},
         {"boost", ReadBoost},
+        {"ground_texture", ReadOne(&TrackDescription::groundTexture)},
+        {"wall_texture", ReadOne(&TrackDescription::wallTexture)},
+        {"open", ReadOpen},
+        {"bridge", ReadBridge},
+        {"hazard", ReadHazard},
     };
     return readers;
 }

@@ -19,6 +19,31 @@ struct TrackGap
 {
     float at = 0.0f; ///< distance along the centre line from the finish line
     float length = 0.0f;
+    float rampRise = 0.0f; ///< how far the boards climb before the gap; 0: no ramp
+    float rampRun = 30.0f; ///< over how long a stretch they climb
+};
+
+/// A stretch of the centre line, in distance from the finish line.
+struct TrackStretch
+{
+    float at = 0.0f;
+    float length = 0.0f;
+};
+
+/// A narrow stretch: the track tapers to `width` for `length` units from `at`.
+struct TrackBridge
+{
+    TrackStretch stretch;
+    float width = 8.0f;
+    bool walls = true; ///< false: open sides, nothing to stop a ball going over
+};
+
+/// A surface beside and under the track that puts a ball falling into it back on the track.
+struct TrackHazard
+{
+    float height = 0.0f;
+    std::string texture;
+    float tile = 24.0f; ///< world units one repeat of the texture covers
 };
 
 /// A boost platform lying on the track.
@@ -50,6 +75,11 @@ struct TrackDescription
     float orbSpacing = 0.0f;        ///< an orb spawner this often along the line; none when 0
     std::vector<float> orbLaterals; ///< the spawners' offsets right of centre, taken in turn
     std::vector<TrackBoost> boosts;
+    std::string groundTexture;          ///< the boards' texture; the archetype's own when empty
+    std::string wallTexture;            ///< the walls' texture; the archetype's own when empty
+    std::vector<TrackStretch> openings; ///< stretches without walls
+    std::vector<TrackBridge> bridges;
+    std::vector<TrackHazard> hazards;
 };
 
 /// Reads a description: one "key value..." per line, '#' starts a comment. Bad lines are

@@ -44,6 +44,8 @@ int main(int argc, char** argv)
     archetypes.sky = description.sky;
     archetypes.logic = description.logic;
     archetypes.skyTexture = description.skyTexture;
+    archetypes.groundTexture = description.groundTexture;
+    archetypes.wallTexture = description.wallTexture;
     archetypes.groundMesh = description.name + "_ground.tbm";
     archetypes.wallMesh = description.name + "_walls.tbm";
     // The scene goes to res/scene/, its meshes to res/models/ beside it.

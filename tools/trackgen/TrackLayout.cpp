@@ -11,6 +11,8 @@ constexpr float kGateHeight = 20.0f;
 constexpr float kGateDepth = 2.0f;
 constexpr float kHoverHeight = 2.0f;
 constexpr float kOrbHeight = 2.0f; // at the height the balls ride, so a racer passing through touches it
+// A bridge narrows and widens again over this far, so a ball on the edge is steered, not stopped.
+constexpr float kBridgeTaper = 10.0f;
 
 Vector4 CatmullRom(const Vector4& p0, const Vector4& p1, const Vector4& p2, const Vector4& p3, float t)
 {
@@ -28,15 +30,50 @@ float Lerp(float a, float b, float t)
     return a + (b - a) * t;
 }
 
+// How far `distance` lies past `at`, going round the loop.
+float Past(float distance, float at, float length)
+{
+    return std::fmod(std::fmod(distance - at, length) + 2.0f * length, length);
+}
+
 bool InGap(const TrackDescription& d, float distance, float length, float margin = 0.0f)
 {
     for (const TrackGap& gap : d.gaps)
-    {
-        const float from = std::fmod(distance - (gap.at - margin) + 2.0f * length, length);
-        if (from <= gap.length + 2.0f * margin)
+        if (InStretch(distance, gap.at, gap.length, length, margin))
             return true;
-    }
     return false;
+}
+
+// The ramp climbs slowly at first and steepest at the lip, so a ball leaves it rising; it holds
+// its height into the gap, where no boards show the drop back to the line's own height.
+float RampLift(const TrackDescription& d, float distance, float length)
+{
+    float lift = 0.0f;
+    for (const TrackGap& gap : d.gaps)
+    {
+        if (gap.rampRise <= 0.0f)
+            continue;
+        const float u = Past(distance, gap.at - gap.rampRun, length);
+        if (u < gap.rampRun)
+            lift = std::max(lift, gap.rampRise * (u / gap.rampRun) * (u / gap.rampRun));
+        else if (u < gap.rampRun + gap.length * 0.5f)
+            lift = std::max(lift, gap.rampRise);
+    }
+    return lift;
+}
+
+float BridgeWidth(const TrackDescription& d, float distance, float width, float length)
+{
+    for (const TrackBridge& bridge : d.bridges)
+    {
+        const float u = Past(distance, bridge.stretch.at - kBridgeTaper, length);
+        const float span = bridge.stretch.length + 2.0f * kBridgeTaper;
+        if (u >= span)
+            continue;
+        const float in = std::min({u / kBridgeTaper, (span - u) / kBridgeTaper, 1.0f});
+        width = std::min(width, Lerp(width, bridge.width, in));
+    }
+    return width;
 }
 
 float DistanceToNextGap(const TrackDescription& d, float distance, float length)
@@ -52,6 +89,22 @@ Vector4 RightOf(const Vector4& tangent)
     return Vector4{tangent.z, 0.0f, -tangent.x, 0.0f}.Normalized();
 }
 } // namespace
+
+bool InStretch(float distance, float at, float stretchLength, float loopLength, float margin)
+{
+    return Past(distance, at - margin, loopLength) <= stretchLength + 2.0f * margin;
+}
+
+bool HasWallsAt(const TrackDescription& d, float distance, float length)
+{
+    for (const TrackStretch& open : d.openings)
+        if (InStretch(distance, open.at, open.length, length))
+            return false;
+    for (const TrackBridge& bridge : d.bridges)
+        if (!bridge.walls && InStretch(distance, bridge.stretch.at, bridge.stretch.length, length))
+            return false;
+    return true;
+}
 
 Quaternion OrientAlong(const Vector4& tangent, float bankDegrees)
 {
@@ -84,6 +137,27 @@ CentreLine::CentreLine(const TrackDescription& d)
             m_dense.push_back(s);
         }
     }
+    Measure();
+    ShapeStretches(d);
+}
+
+void CentreLine::ShapeStretches(const TrackDescription& d)
+{
+    if (d.bridges.empty() &&
+        std::none_of(d.gaps.begin(), d.gaps.end(), [](const TrackGap& gap) { return gap.rampRise > 0.0f; }))
+        return;
+    const float length = Length();
+    for (size_t i = 0; i < m_dense.size(); ++i)
+    {
+        m_dense[i].position.y += RampLift(d, m_lengths[i], length);
+        m_dense[i].width = BridgeWidth(d, m_lengths[i], m_dense[i].width, length);
+    }
+    Measure();
+}
+
+void CentreLine::Measure()
+{
+    m_lengths.clear();
     float total = 0.0f;
     for (size_t i = 0; i < m_dense.size(); ++i)
     {
@@ -141,7 +215,8 @@ void AddPiece(const TrackDescription& d, const CentreLine& line, float from, flo
     ground.rotation = rotation;
     layout.ground.push_back(ground);
     layout.groundSpans.push_back({from, to});
-
+    if (!HasWallsAt(d, (from + to) * 0.5f, line.Length()))
+        return;
     for (float side : {-1.0f, 1.0f})
     {
         Placement wall;
@@ -259,6 +334,36 @@ void AddBoosts(const TrackDescription& d, const CentreLine& line, TrackLayout& l
         layout.boosts.push_back(pad);
     }
 }
+
+// The sheet reaches as far as the sky dome, so no edge of it shows against the sky from any view.
+constexpr float kHazardMargin = 2500.0f;
+// The trigger below a hazard's surface is this deep: a ball falling fast cannot pass through it
+// between two physics steps.
+constexpr float kHazardDepth = 20.0f;
+
+void AddHazards(const TrackDescription& d, const CentreLine& line, TrackLayout& layout)
+{
+    if (d.hazards.empty())
+        return;
+    Vector4 low{1e9f, 0, 1e9f, 0}, high{-1e9f, 0, -1e9f, 0};
+    for (float at = 0.0f; at < layout.length; at += 2.0f)
+    {
+        const Vector4 p = line.At(at).position;
+        low = {std::min(low.x, p.x), 0, std::min(low.z, p.z), 0};
+        high = {std::max(high.x, p.x), 0, std::max(high.z, p.z), 0};
+    }
+    for (const TrackHazard& hazard : d.hazards)
+    {
+        HazardPlacement placed;
+        placed.sheet.position = {(low.x + high.x) * 0.5f, hazard.height, (low.z + high.z) * 0.5f, 1};
+        placed.sheet.scale = {high.x - low.x + 2.0f * kHazardMargin, kHazardDepth,
+                              high.z - low.z + 2.0f * kHazardMargin, 0};
+        placed.texture = hazard.texture;
+        placed.tileX = placed.sheet.scale.x / hazard.tile;
+        placed.tileY = placed.sheet.scale.z / hazard.tile;
+        layout.hazards.push_back(placed);
+    }
+}
 } // namespace
 
 TrackLayout BuildTrackLayout(const TrackDescription& description)
@@ -274,5 +379,6 @@ TrackLayout BuildTrackLayout(const TrackDescription& description)
     AddGrid(description, line, layout);
     AddOrbSpawners(description, line, layout);
     AddBoosts(description, line, layout);
+    AddHazards(description, line, layout);
     return layout;
 }

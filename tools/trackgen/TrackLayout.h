@@ -4,6 +4,7 @@
 #include "math/Quaternion.h"
 #include "math/Vector4.h"
 
+#include <string>
 #include <vector>
 
 /// Where a box-shaped piece stands: centre, full size along its local axes, orientation.
@@ -52,6 +53,15 @@ struct GroundSpan
     float to = 0.0f;
 };
 
+/// A hazard surface: a flat sheet reaching well past the track on every side.
+struct HazardPlacement
+{
+    Placement sheet; ///< centred on the track, at the surface's height; scale is its size in x and z
+    std::string texture;
+    float tileX = 1.0f; ///< repeats of the texture across the sheet
+    float tileY = 1.0f;
+};
+
 /// Every piece of a generated track, in world space.
 struct TrackLayout
 {
@@ -65,6 +75,7 @@ struct TrackLayout
     std::vector<SpawnPlacement> spawns;
     std::vector<Placement> orbSpawners; ///< on the track, a little above the boards
     std::vector<Placement> boosts;      ///< lying on the boards, facing along the track
+    std::vector<HazardPlacement> hazards;
 };
 
 /// The closed centre line as a smooth curve that can be sampled by distance from the finish line.
@@ -77,9 +88,19 @@ class CentreLine
     CentreSample At(float distance) const;
 
   private:
+    /// Lifts the ramps and narrows the bridges, which are placed by distance along the line.
+    void ShapeStretches(const TrackDescription& description);
+    void Measure();
+
     std::vector<CentreSample> m_dense;
     std::vector<float> m_lengths; ///< distance of each dense sample from the start
 };
+
+/// Whether `distance` along a loop of `length` lies in the stretch, `margin` widening it both ways.
+bool InStretch(float distance, float at, float stretchLength, float loopLength, float margin = 0.0f);
+
+/// Whether the walls stand at `distance`: not on an open stretch or an open bridge.
+bool HasWallsAt(const TrackDescription& description, float distance, float length);
 
 /// Lays out ground, walls, gates, race nodes and the starting grid.
 TrackLayout BuildTrackLayout(const TrackDescription& description);

@@ -3,6 +3,7 @@
 #include "objects/XmlFile.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace
 {
@@ -126,11 +127,28 @@ void AddSurfaces(SceneBuilder& scene, const TrackArchetypes& names)
 {
     if (names.groundMesh.empty())
         return;
-    for (const auto& [archetype, mesh] :
-         {std::pair{names.groundSurface, names.groundMesh}, {names.wallSurface, names.wallMesh}})
+    const std::tuple<std::string, std::string, std::string> surfaces[] = {
+        {names.groundSurface, names.groundMesh, names.groundTexture},
+        {names.wallSurface, names.wallMesh, names.wallTexture}};
+    for (const auto& [archetype, mesh, texture] : surfaces)
     {
         XmlElement* renderer = scene.File().AddChildElement(scene.Add(archetype), "MeshRenderer");
         scene.File().WriteValue(renderer, mesh, "meshName");
+        if (!texture.empty())
+            scene.File().WriteValue(renderer, texture, "textureName");
+    }
+}
+
+void AddHazards(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
+{
+    for (const HazardPlacement& hazard : layout.hazards)
+    {
+        XmlElement* overrides = scene.Add(names.hazard);
+        scene.Transform(overrides, hazard.sheet);
+        XmlElement* renderer = scene.File().AddChildElement(overrides, "MeshRenderer");
+        scene.File().WriteValue(renderer, hazard.texture, "textureName");
+        scene.File().WriteValue(renderer, hazard.tileX, "tileX");
+        scene.File().WriteValue(renderer, hazard.tileY, "tileY");
     }
 }
 void AddPickups(SceneBuilder& scene, const TrackLayout& layout, const TrackArchetypes& names)
@@ -155,5 +173,6 @@ bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetype
     scene.Add(archetypes.logic);
     AddSurfaces(scene, archetypes);
     AddPickups(scene, layout, archetypes);
+    AddHazards(scene, layout, archetypes);
     return scene.Save(path);
 }

@@ -25,11 +25,14 @@ struct TrackArchetypes
     std::string wallMesh;                      ///< mesh file of the walls
     std::string orbSpawner = "OrbSpawner";     ///< puts the element orbs that charge powers
     std::string boost = "BoostPlatform";       ///< speeds up and charges the racer on it
+    std::string hazard = "HazardSurface";      ///< lava, water or cloud that puts a ball back
+    std::string groundTexture;                 ///< overrides the boards' texture when not empty
+    std::string wallTexture;                   ///< overrides the walls' texture when not empty
 };
 
 /// Writes the layout as a scene file: racers first (ids 1 to 4, or 1, 3, 4 and 5 when there is a
 /// sky dome, which takes id 2: the object the renderer keeps on the camera), then ground, walls,
-/// gates, nodes, the level's logic object, the objects that draw the track's surfaces and last
-/// the orb spawners and boost platforms.
+/// gates, nodes, the level's logic object, the objects that draw the track's surfaces, the orb
+/// spawners and boost platforms, and last the hazard surfaces.
 /// Returns false when the file cannot be written.
 bool WriteTrackScene(const TrackLayout& layout, const TrackArchetypes& archetypes, const std::string& path);

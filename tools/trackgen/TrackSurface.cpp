@@ -28,7 +28,8 @@ struct Section
     Vector4 right;
     Vector4 up;
     float halfWidth = 0.0f;
-    float v = 0.0f; ///< texture distance along the track
+    float v = 0.0f;        ///< texture distance along the track
+    float distance = 0.0f; ///< along the centre line from the finish line
 };
 
 struct Corner
@@ -120,9 +121,13 @@ class SurfaceBuilder
     {
         const CentreSample s = m_line.At(distance);
         const Quaternion rotation = OrientAlong(s.tangent, s.bankDegrees);
-        return {
-            s.position,     s.tangent,          rotation.Rotate({1, 0, 0, 0}), rotation.Rotate({0, 1, 0, 0}),
-            s.width * 0.5f, distance * m_vScale};
+        return {s.position,
+                s.tangent,
+                rotation.Rotate({1, 0, 0, 0}),
+                rotation.Rotate({0, 1, 0, 0}),
+                s.width * 0.5f,
+                distance * m_vScale,
+                distance};
     }
 
     void AddSpan(float from, float to, bool capStart, bool capEnd)
@@ -133,16 +138,32 @@ class SurfaceBuilder
             std::clamp(static_cast<int>(std::ceil(turn / kDegreesPerSection)), 1, kMaxSectionsPerSpan);
         Section a = At(from);
         if (capStart)
+        {
+            m_walled = WalledBetween(a, At(from + (to - from) / static_cast<float>(steps)));
             AddCaps(a, -1.0f);
+        }
         for (int k = 1; k <= steps; ++k)
         {
             const Section b =
                 At(k == steps ? to : from + (to - from) * static_cast<float>(k) / static_cast<float>(steps));
+            // A wall that starts or stops where the boards go on is closed at that end.
+            const bool walled = WalledBetween(a, b);
+            if (walled != m_walled)
+                AddWallCaps(a, walled ? -1.0f : 1.0f);
+            m_walled = walled;
             AddStrip(a, b);
             a = b;
         }
         if (capEnd)
             AddCaps(a, 1.0f);
+    }
+
+    bool WalledBetween(const Section& a, const Section& b) const
+    {
+        float middle = (a.distance + b.distance) * 0.5f;
+        if (b.distance < a.distance)
+            middle += m_length * 0.5f;
+        return HasWallsAt(m_d, middle, m_length);
     }
 
     static Vector4 Point(const Section& s, float across, float height)
@@ -159,6 +180,8 @@ class SurfaceBuilder
         ground.Quad({Point(a, -ha, 0), a.up, -ha, a.v, ha}, {Point(a, ha, 0), a.up, ha, a.v, ha},
                     {Point(b, hb, 0), b.up, hb, b.v, hb}, {Point(b, -hb, 0), b.up, -hb, b.v, hb}, a.right,
                     a.along);
+        if (!m_walled)
+            return;
         for (float side : {-1.0f, 1.0f})
             AddWallStrip(a, b, side);
     }
@@ -187,10 +210,18 @@ class SurfaceBuilder
     void AddCaps(const Section& s, float direction)
     {
         const Vector4 n = s.along * direction;
-        const float bottom = -m_d.thickness, top = m_d.wallHeight, h = s.halfWidth;
+        const float bottom = -m_d.thickness, h = s.halfWidth;
         MeshWriter(m_ground).Quad({Point(s, -h, 0), n, -h, 0, h}, {Point(s, h, 0), n, h, 0, h},
                                   {Point(s, h, bottom), n, h, -bottom, h},
                                   {Point(s, -h, bottom), n, -h, -bottom, h}, s.right, -s.up);
+        if (m_walled)
+            AddWallCaps(s, direction);
+    }
+
+    void AddWallCaps(const Section& s, float direction)
+    {
+        const Vector4 n = s.along * direction;
+        const float bottom = -m_d.thickness, top = m_d.wallHeight, h = s.halfWidth;
         for (float side : {-1.0f, 1.0f})
         {
             const float inner = side * h, outer = side * (h + m_d.wallThickness);
@@ -205,6 +236,7 @@ class SurfaceBuilder
     CentreLine m_line;
     float m_length;
     float m_vScale = 1.0f;
+    bool m_walled = true; ///< whether the strip just built has walls
     TrackSurface m_surface;
     std::vector<ModelVertex>& m_ground;
     std::vector<ModelVertex>& m_walls;

@@ -1,14 +1,15 @@
 #include "graphics/ImageFile.h"
 
 #include <algorithm>
+#include <climits>
 #include <stb_image.h>
 #include <stb_image_write.h>
 
-bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
+namespace
 {
-    int width = 0, height = 0, channels = 0;
-    // Textures are addressed with v growing downwards, so rows stay top first.
-    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+// Takes the pixels stb_image returned (null when it failed) into `out`.
+bool AdoptPixels(unsigned char* pixels, int width, int height, DecodedImage& out, std::string& error)
+{
     if (!pixels)
     {
         const char* reason = stbi_failure_reason();
@@ -20,6 +21,28 @@ bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& er
     out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
     stbi_image_free(pixels);
     return true;
+}
+} // namespace
+
+bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
+{
+    int width = 0, height = 0, channels = 0;
+    // Textures are addressed with v growing downwards, so rows stay top first.
+    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    return AdoptPixels(pixels, width, height, out, error);
+}
+
+bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, std::string& error)
+{
+    if (bytes.size() > static_cast<size_t>(INT_MAX))
+    {
+        error = "file too large";
+        return false;
+    }
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels =
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
+    return AdoptPixels(pixels, width, height, out, error);
 }
 
 namespace

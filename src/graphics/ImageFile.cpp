@@ -16,6 +16,13 @@ bool AdoptPixels(unsigned char* pixels, int width, int height, DecodedImage& out
         error = reason ? reason : "unknown error";
         return false;
     }
+    // stb_image takes some headers with a zero side for an image, and hands back a buffer.
+    if (width <= 0 || height <= 0)
+    {
+        stbi_image_free(pixels);
+        error = "image has no pixels";
+        return false;
+    }
     out.width = width;
     out.height = height;
     out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);

@@ -1,6 +1,7 @@
 // Resource formats and tables without a device: .tbm parsing, effect files, names and
 // fallbacks, mipmaps and the texture decoder.
 #include "graphics/EffectSource.h"
+#include "graphics/ImageFile.h"
 #include "graphics/Material.h"
 #include "graphics/Material_Texture.h"
 #include "graphics/ResourceTables.h"
@@ -206,4 +207,21 @@ TEST(TextureDecoder, DecodesOnSeveralThreadsAndReportsWhatItCannotRead)
     EXPECT_TRUE(results[2].levels.empty());
     EXPECT_FALSE(results[2].error.empty());
     EXPECT_TRUE(decoder.TakeFinished().empty());
+}
+
+TEST(ImageFile, AnImageWithoutPixelsIsAFailureNotAnEmptySuccess)
+{
+    // The image library accepts a portable pixmap whose width reads as 0.
+    const std::string zeroWide = "P6\n;1 1*\n2551 2*";
+    TempFolder folder;
+    folder.Write("zero.ppm", zeroWide);
+    DecodedImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeImageFile((folder.Path() / "zero.ppm").string(), image, error));
+    EXPECT_EQ(error, "image has no pixels");
+    error.clear();
+    EXPECT_FALSE(DecodeImageBytes({reinterpret_cast<const unsigned char*>(zeroWide.data()), zeroWide.size()},
+                                  image, error));
+    EXPECT_EQ(error, "image has no pixels");
+    EXPECT_TRUE(image.IsEmpty());
 }

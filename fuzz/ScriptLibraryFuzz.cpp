@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <lua.hpp>
 #include <vector>
@@ -69,6 +70,15 @@ void PushReference(lua_State* lua, ByteReader& in, const std::vector<void*>& hel
         lua_pushlightuserdata(lua, held[in.Choice(held.size())]);
 }
 
+// Any 64 bits as a reference: a forged handle, or an address that was never one.
+void PushForged(lua_State* lua, ByteReader& in)
+{
+    const double bits = in.Double();
+    uintptr_t value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    lua_pushlightuserdata(lua, reinterpret_cast<void*>(value));
+}
+
 void PushTable(lua_State* lua, ByteReader& in)
 {
     lua_newtable(lua);
@@ -118,6 +128,8 @@ void PushArgument(lua_State* lua, ByteReader& in, const Held& held)
         lua_pushlightuserdata(lua, nullptr);
         break;
     case 10:
+        PushForged(lua, in);
+        break;
         lua_pushlightuserdata(lua, reinterpret_cast<void*>(static_cast<uintptr_t>(in.Double())));
         break;
     default:

@@ -1,12 +1,32 @@
 #include "graphics/ImageFile.h"
 
+#include "graphics/TbmFile.h"
+
 #include <algorithm>
 #include <climits>
 #include <stb_image.h>
 #include <stb_image_write.h>
+#include <string_view>
 
 namespace
 {
+// The image library also reads these formats, and its 16-bit PNM path reads past the end of its
+// buffer. No content needs them, so they are refused by their signature before it sees them.
+const char* RefusedFormat(std::span<const unsigned char> bytes)
+{
+    const auto startsWith = [bytes](std::string_view magic)
+    { return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin()); };
+    if (startsWith("P5") || startsWith("P6"))
+        return "PNM";
+    if (startsWith("8BPS"))
+        return "PSD";
+    if (startsWith("#?RADIANCE") || startsWith("#?RGBE"))
+        return "HDR";
+    if (startsWith("\x53\x80\xF6\x34"))
+        return "PIC";
+    return nullptr;
+}
+
 // Takes the pixels stb_image returned (null when it failed) into `out`.
 bool AdoptPixels(unsigned char* pixels, int width, int height, DecodedImage& out, std::string& error)
 {
@@ -33,10 +53,13 @@ bool AdoptPixels(unsigned char* pixels, int width, int height, DecodedImage& out
 
 bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
 {
-    int width = 0, height = 0, channels = 0;
-    // Textures are addressed with v growing downwards, so rows stay top first.
-    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
-    return AdoptPixels(pixels, width, height, out, error);
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(path, bytes))
+    {
+        error = "can't fopen";
+        return false;
+    }
+    return DecodeImageBytes(bytes, out, error);
 }
 
 bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, std::string& error)
@@ -46,7 +69,13 @@ bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, s
         error = "file too large";
         return false;
     }
+    if (const char* format = RefusedFormat(bytes))
+    {
+        error = std::string(format) + " images are not read (PNG, JPEG, BMP, TGA and GIF are)";
+        return false;
+    }
     int width = 0, height = 0, channels = 0;
+    // Textures are addressed with v growing downwards, so rows stay top first.
     unsigned char* pixels =
         stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
     return AdoptPixels(pixels, width, height, out, error);

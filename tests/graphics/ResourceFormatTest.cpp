@@ -209,19 +209,23 @@ TEST(TextureDecoder, DecodesOnSeveralThreadsAndReportsWhatItCannotRead)
     EXPECT_TRUE(decoder.TakeFinished().empty());
 }
 
-TEST(ImageFile, AnImageWithoutPixelsIsAFailureNotAnEmptySuccess)
+TEST(ImageFile, FormatsTheImageLibraryMisreadsAreRefusedWithTheirReason)
 {
-    // The image library accepts a portable pixmap whose width reads as 0.
-    const std::string zeroWide = "P6\n;1 1*\n2551 2*";
+    // A 16-bit portable pixmap (read past its buffer by the library) and one whose width reads as
+    // 0 (taken by the library as an image without pixels).
+    const std::string files[] = {"P6\n5151 6\n51511\n\x10  ", "P6\n;1 1*\n2551 2*"};
     TempFolder folder;
-    folder.Write("zero.ppm", zeroWide);
-    DecodedImage image;
-    std::string error;
-    EXPECT_FALSE(DecodeImageFile((folder.Path() / "zero.ppm").string(), image, error));
-    EXPECT_EQ(error, "image has no pixels");
-    error.clear();
-    EXPECT_FALSE(DecodeImageBytes({reinterpret_cast<const unsigned char*>(zeroWide.data()), zeroWide.size()},
-                                  image, error));
-    EXPECT_EQ(error, "image has no pixels");
-    EXPECT_TRUE(image.IsEmpty());
+    for (const std::string& bytes : files)
+    {
+        folder.Write("image.ppm", bytes);
+        DecodedImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeImageFile((folder.Path() / "image.ppm").string(), image, error));
+        EXPECT_EQ(error, "PNM images are not read (PNG, JPEG, BMP, TGA and GIF are)");
+        error.clear();
+        EXPECT_FALSE(DecodeImageBytes({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()},
+                                      image, error));
+        EXPECT_EQ(error, "PNM images are not read (PNG, JPEG, BMP, TGA and GIF are)");
+        EXPECT_TRUE(image.IsEmpty());
+    }
 }

@@ -40,9 +40,10 @@ for name in "${harnesses[@]}"; do
     mkdir -p "$fresh" "$findings" "$(dirname "$log")"
     cp -n fuzz/corpus/"$corpus"/* "$fresh"/ 2>/dev/null || true
     echo "Fuzzing $name for $seconds s"
-    # A second per input is a hang (a script's budget stops long before); 2 GB is far beyond any
-    # content file. stdout is closed: the loaders' one-line messages would only slow the run down.
-    nice "$build/fuzz/${name}Fuzz" "$fresh" -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 \
+    # Ten seconds for one input is a hang: scripts are stopped long before, and a loaded machine
+    # can stall a healthy input for a second or two. 2 GB is far beyond any content file. stdout
+    # is closed: the loaders' one-line messages would only slow the run down.
+    nice "$build/fuzz/${name}Fuzz" "$fresh" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -malloc_limit_mb=1024 -close_fd_mask=1 -artifact_prefix="$findings/" -print_final_stats=1 \
         >"$log" 2>&1 || true
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo 0)

@@ -165,17 +165,25 @@ void Call(ScriptState& state, ByteReader& in, const Held& held)
     lua_settop(lua, 0);
 }
 
-// Now and then the world moves on between calls: an object dies or a frame runs.
+// Now and then the world moves on between calls: an object is marked dead, is deleted at once,
+// a new one takes a freed slot, or a frame runs.
 void Between(ByteReader& in, const FuzzWorld& world)
 {
-    const Factory::ObjectList& objects = Factory::Instance().GetObjectList(0);
+    Factory& factory = Factory::Instance();
+    const Factory::ObjectList& objects = factory.GetObjectList(0);
     switch (in.Choice(8))
     {
     case 0:
-        if (!objects.empty())
-            Factory::Instance().DestroyObject(std::next(objects.begin(), in.Choice(objects.size()))->first);
-        break;
     case 1:
+        if (!objects.empty())
+            factory.DestroyObject(std::next(objects.begin(), in.Choice(objects.size()))->first);
+        if (in.Byte() & 1)
+            factory.PostUpdate();
+        break;
+    case 2:
+        factory.CreateObject("Orb");
+        break;
+    case 3:
         world.RunFrame();
         break;
     default:

@@ -6,6 +6,7 @@
 #include <climits>
 #include <stb_image.h>
 #include <stb_image_write.h>
+#include <string>
 #include <string_view>
 
 namespace
@@ -25,6 +26,23 @@ const char* RefusedFormat(std::span<const unsigned char> bytes)
     if (startsWith("\x53\x80\xF6\x34"))
         return "PIC";
     return nullptr;
+}
+
+// A few bytes of header can claim an image of gigabytes, which the library would allocate and fill
+// with nothing. Larger than any texture the game draws (or a screenshot of a 4K screen).
+constexpr int kMaxSide = 8192;
+constexpr long long kMaxPixels = 4096LL * 4096;
+
+// Why the image the header describes is too large, or empty when it is not.
+std::string SizeProblem(std::span<const unsigned char> bytes)
+{
+    int width = 0, height = 0, channels = 0;
+    if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels))
+        return {};
+    if (width <= kMaxSide && height <= kMaxSide && static_cast<long long>(width) * height <= kMaxPixels)
+        return {};
+    return "image of " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels is too large (at most 8192 on a side and 4096 x 4096 in all)";
 }
 
 // Takes the pixels stb_image returned (null when it failed) into `out`.
@@ -74,6 +92,8 @@ bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, s
         error = std::string(format) + " images are not read (PNG, JPEG, BMP, TGA and GIF are)";
         return false;
     }
+    if (error = SizeProblem(bytes); !error.empty())
+        return false;
     int width = 0, height = 0, channels = 0;
     // Textures are addressed with v growing downwards, so rows stay top first.
     unsigned char* pixels =

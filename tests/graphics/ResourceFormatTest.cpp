@@ -229,3 +229,30 @@ TEST(ImageFile, FormatsTheImageLibraryMisreadsAreRefusedWithTheirReason)
         EXPECT_TRUE(image.IsEmpty());
     }
 }
+
+TEST(ImageFile, AHeaderClaimingAHugeImageIsRefusedBeforeAnythingIsAllocated)
+{
+    // An uncompressed 32-bit TGA header and no pixels: the library would allocate what it claims.
+    const auto header = [](int width, int height)
+    {
+        std::vector<unsigned char> bytes(18, 0);
+        bytes[2] = 2;
+        bytes[12] = static_cast<unsigned char>(width & 0xFF);
+        bytes[13] = static_cast<unsigned char>(width >> 8);
+        bytes[14] = static_cast<unsigned char>(height & 0xFF);
+        bytes[15] = static_cast<unsigned char>(height >> 8);
+        bytes[16] = 32;
+        return bytes;
+    };
+    DecodedImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeImageBytes(header(20000, 20000), image, error));
+    EXPECT_EQ(error,
+              "image of 20000 x 20000 pixels is too large (at most 8192 on a side and 4096 x 4096 in all)");
+    EXPECT_FALSE(DecodeImageBytes(header(8193, 2), image, error));
+    EXPECT_FALSE(DecodeImageBytes(header(8192, 2049), image, error));
+    EXPECT_TRUE(image.IsEmpty());
+    // Within the limits the missing pixels read as black, as before.
+    EXPECT_TRUE(DecodeImageBytes(header(8192, 2048), image, error)) << error;
+    EXPECT_EQ(image.width, 8192);
+}

@@ -1,18 +1,64 @@
 #include "graphics/ImageFile.h"
 
+#include "graphics/TbmFile.h"
+
 #include <algorithm>
+#include <climits>
 #include <stb_image.h>
 #include <stb_image_write.h>
+#include <string>
+#include <string_view>
 
-bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
+namespace
+{
+// The image library also reads these formats, and its 16-bit PNM path reads past the end of its
+// buffer. No content needs them, so they are refused by their signature before it sees them.
+const char* RefusedFormat(std::span<const unsigned char> bytes)
+{
+    const auto startsWith = [bytes](std::string_view magic)
+    { return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin()); };
+    if (startsWith("P5") || startsWith("P6"))
+        return "PNM";
+    if (startsWith("8BPS"))
+        return "PSD";
+    if (startsWith("#?RADIANCE") || startsWith("#?RGBE"))
+        return "HDR";
+    if (startsWith("\x53\x80\xF6\x34"))
+        return "PIC";
+    return nullptr;
+}
+
+// A few bytes of header can claim an image of gigabytes, which the library would allocate and fill
+// with nothing. Larger than any texture the game draws (or a screenshot of a 4K screen).
+constexpr int kMaxSide = 8192;
+constexpr long long kMaxPixels = 4096LL * 4096;
+
+// Why the image the header describes is too large, or empty when it is not.
+std::string SizeProblem(std::span<const unsigned char> bytes)
 {
     int width = 0, height = 0, channels = 0;
-    // Textures are addressed with v growing downwards, so rows stay top first.
-    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels))
+        return {};
+    if (width <= kMaxSide && height <= kMaxSide && static_cast<long long>(width) * height <= kMaxPixels)
+        return {};
+    return "image of " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels is too large (at most 8192 on a side and 4096 x 4096 in all)";
+}
+
+// Takes the pixels stb_image returned (null when it failed) into `out`.
+bool AdoptPixels(unsigned char* pixels, int width, int height, DecodedImage& out, std::string& error)
+{
     if (!pixels)
     {
         const char* reason = stbi_failure_reason();
         error = reason ? reason : "unknown error";
+        return false;
+    }
+    // stb_image takes some headers with a zero side for an image, and hands back a buffer.
+    if (width <= 0 || height <= 0)
+    {
+        stbi_image_free(pixels);
+        error = "image has no pixels";
         return false;
     }
     out.width = width;
@@ -20,6 +66,39 @@ bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& er
     out.rgba.assign(pixels, pixels + static_cast<size_t>(width) * height * 4);
     stbi_image_free(pixels);
     return true;
+}
+} // namespace
+
+bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(path, bytes))
+    {
+        error = "can't fopen";
+        return false;
+    }
+    return DecodeImageBytes(bytes, out, error);
+}
+
+bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, std::string& error)
+{
+    if (bytes.size() > static_cast<size_t>(INT_MAX))
+    {
+        error = "file too large";
+        return false;
+    }
+    if (const char* format = RefusedFormat(bytes))
+    {
+        error = std::string(format) + " images are not read (PNG, JPEG, BMP, TGA and GIF are)";
+        return false;
+    }
+    if (error = SizeProblem(bytes); !error.empty())
+        return false;
+    int width = 0, height = 0, channels = 0;
+    // Textures are addressed with v growing downwards, so rows stay top first.
+    unsigned char* pixels =
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height, &channels, 4);
+    return AdoptPixels(pixels, width, height, out, error);
 }
 
 namespace

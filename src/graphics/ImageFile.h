@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct DecodedImage
 /// Decodes an image file (PNG, JPEG, TGA, BMP ...) into RGBA; false with the reason in `error`.
 /// Safe on any thread.
 bool DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error);
+/// DecodeImageFile of a file's bytes already in memory.
+bool DecodeImageBytes(std::span<const unsigned char> bytes, DecodedImage& out, std::string& error);
 /// `image` followed by its mipmaps, each half the size of the one before (box filtered) down to
 /// 1 x 1. Built on the decoding threads so the main thread only uploads.
 std::vector<DecodedImage> BuildMipChain(DecodedImage image);

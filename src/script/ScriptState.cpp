@@ -48,7 +48,10 @@ int ScriptState::GuardedCall(int args, int results)
     m_budgetLeft = m_limits.instructions;
     lua_sethook(m_lua, &ScriptState::CountHook, LUA_MASKCOUNT,
                 m_stop == ScriptStop::None ? kHookInterval : 1);
-    return lua_pcall(m_lua, args, results, 0);
+    ++m_callDepth;
+    const int status = lua_pcall(m_lua, args, results, 0);
+    --m_callDepth;
+    return status;
 }
 
 std::string ScriptState::StopMessage() const
@@ -96,7 +99,20 @@ void* ScriptState::Allocate(void* self, void* block, size_t oldSize, size_t newS
     if (!resized)
         return nullptr;
     state->m_used = used;
+    if (newSize > oldSize)
+        state->ChargeAllocation(newSize - oldSize);
     return resized;
+}
+
+void ScriptState::ChargeAllocation(size_t bytes)
+{
+    // Only calls have a budget; the engine's own pushes between calls are free.
+    if (m_callDepth == 0 || m_stop != ScriptStop::None)
+        return;
+    m_budgetLeft -= static_cast<long long>(bytes / ScriptLimits::kBytesPerInstruction);
+    // At once, not at the next hook: a thousand more instructions could each copy megabytes.
+    if (m_budgetLeft <= 0)
+        Stop(ScriptStop::Budget);
 }
 
 void ScriptState::CountHook(lua_State* lua, lua_Debug* /*debug*/)

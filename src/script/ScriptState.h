@@ -11,7 +11,12 @@ struct lua_State;
 /// How much one script call may take before it is stopped.
 struct ScriptLimits
 {
-    long long instructions = 5'000'000;     ///< Lua VM instructions per call (main chunk or function)
+    /// Bytes a call may allocate per instruction of its budget: library functions such as
+    /// string.rep do unbounded work in one instruction, and their allocations show it.
+    static constexpr size_t kBytesPerInstruction = 64;
+
+    long long instructions = 5'000'000;     ///< Lua VM instructions per call (main chunk or function);
+                                            ///< each kBytesPerInstruction bytes allocated count as one
     size_t memoryBytes = 16u * 1024 * 1024; ///< bytes the state may hold at once
 };
 
@@ -61,6 +66,7 @@ class ScriptState
     static void* Allocate(void* self, void* block, size_t oldSize, size_t newSize);
     static void CountHook(lua_State* lua, struct lua_Debug* debug);
     void Stop(ScriptStop reason);
+    void ChargeAllocation(size_t bytes);
 
     std::string m_fileName;
     ScriptLimits m_limits;
@@ -68,6 +74,7 @@ class ScriptState
     Handle m_handle;
     size_t m_used = 0;
     long long m_budgetLeft = 0;
+    int m_callDepth = 0;
     ScriptStop m_stop = ScriptStop::None;
     bool m_failureSaid = false;
 };

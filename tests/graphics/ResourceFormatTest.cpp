@@ -1,6 +1,7 @@
 // Resource formats and tables without a device: .tbm parsing, effect files, names and
 // fallbacks, mipmaps and the texture decoder.
 #include "graphics/EffectSource.h"
+#include "graphics/ImageFile.h"
 #include "graphics/Material.h"
 #include "graphics/Material_Texture.h"
 #include "graphics/ResourceTables.h"
@@ -206,4 +207,52 @@ TEST(TextureDecoder, DecodesOnSeveralThreadsAndReportsWhatItCannotRead)
     EXPECT_TRUE(results[2].levels.empty());
     EXPECT_FALSE(results[2].error.empty());
     EXPECT_TRUE(decoder.TakeFinished().empty());
+}
+
+TEST(ImageFile, FormatsTheImageLibraryMisreadsAreRefusedWithTheirReason)
+{
+    // A 16-bit portable pixmap (read past its buffer by the library) and one whose width reads as
+    // 0 (taken by the library as an image without pixels).
+    const std::string files[] = {"P6\n5151 6\n51511\n\x10  ", "P6\n;1 1*\n2551 2*"};
+    TempFolder folder;
+    for (const std::string& bytes : files)
+    {
+        folder.Write("image.ppm", bytes);
+        DecodedImage image;
+        std::string error;
+        EXPECT_FALSE(DecodeImageFile((folder.Path() / "image.ppm").string(), image, error));
+        EXPECT_EQ(error, "PNM images are not read (PNG, JPEG, BMP, TGA and GIF are)");
+        error.clear();
+        EXPECT_FALSE(DecodeImageBytes({reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()},
+                                      image, error));
+        EXPECT_EQ(error, "PNM images are not read (PNG, JPEG, BMP, TGA and GIF are)");
+        EXPECT_TRUE(image.IsEmpty());
+    }
+}
+
+TEST(ImageFile, AHeaderClaimingAHugeImageIsRefusedBeforeAnythingIsAllocated)
+{
+    // An uncompressed 32-bit TGA header and no pixels: the library would allocate what it claims.
+    const auto header = [](int width, int height)
+    {
+        std::vector<unsigned char> bytes(18, 0);
+        bytes[2] = 2;
+        bytes[12] = static_cast<unsigned char>(width & 0xFF);
+        bytes[13] = static_cast<unsigned char>(width >> 8);
+        bytes[14] = static_cast<unsigned char>(height & 0xFF);
+        bytes[15] = static_cast<unsigned char>(height >> 8);
+        bytes[16] = 32;
+        return bytes;
+    };
+    DecodedImage image;
+    std::string error;
+    EXPECT_FALSE(DecodeImageBytes(header(20000, 20000), image, error));
+    EXPECT_EQ(error,
+              "image of 20000 x 20000 pixels is too large (at most 8192 on a side and 4096 x 4096 in all)");
+    EXPECT_FALSE(DecodeImageBytes(header(8193, 2), image, error));
+    EXPECT_FALSE(DecodeImageBytes(header(8192, 2049), image, error));
+    EXPECT_TRUE(image.IsEmpty());
+    // Within the limits the missing pixels read as black, as before.
+    EXPECT_TRUE(DecodeImageBytes(header(8192, 2048), image, error)) << error;
+    EXPECT_EQ(image.width, 8192);
 }

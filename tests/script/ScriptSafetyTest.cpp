@@ -5,6 +5,7 @@
 #include "script/Script.h"
 
 #include <gtest/gtest.h>
+#include <lua.hpp>
 
 namespace
 {
@@ -135,4 +136,23 @@ TEST(ScriptGuard, AScriptThatAttachesItselfStopsAtTheNestingLimit)
     const std::string output = CaptureStdout([&] { ScriptOf(Probe()).AttachScript("recursive.lua"); });
     EXPECT_EQ(output, "Script 'recursive.lua' not attached: scripts attach scripts more than 8 deep\n");
     EXPECT_EQ(ScriptOf(Probe()).Attached().size(), 2u);
+}
+
+TEST(ScriptGuard, WorkDoneInsideLibraryCallsCountsAgainstTheBudget)
+{
+    // Each turn is a dozen instructions, but copies 400 KB into a new string and drops the old
+    // one, so the memory ceiling is never reached either: only counting the bytes stops it.
+    ScriptWorld world;
+    GameObject* object = world.Create("Probe");
+    ScriptState& state = *ScriptWorld::StateOf(object, "probe");
+    const std::string result = ScriptWorld::Eval(
+        state, "n = 0 local kept = {} while true do n = n + 1 kept[0] = string.rep('x', 400000) .. n end");
+    EXPECT_NE(result.find("instruction budget exceeded"), std::string::npos) << result;
+    EXPECT_EQ(state.StopReason(), ScriptStop::Budget);
+    lua_getglobal(state.Lua(), "n");
+    const double turns = lua_tonumber(state.Lua(), -1);
+    lua_pop(state.Lua(), 1);
+    // 200 000 instructions' worth of bytes is about 12 MB: some thirty turns, not the thousands the
+    // instruction count alone would allow.
+    EXPECT_LT(turns, 100);
 }

@@ -1,0 +1,4 @@
+-- Does not compile.
+function RunScript(me)
+    x = = 1
+end

@@ -1,0 +1,3 @@
+-- Its main chunk never ends.
+while true do
+end

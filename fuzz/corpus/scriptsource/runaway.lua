@@ -1,0 +1,5 @@
+-- Never returns.
+function RunScript(me)
+    while true do
+    end
+end

@@ -51,6 +51,8 @@ class Engine
     FrameRateController& GetFrameController() { return m_frameController; }
     /// Seed for srand() at the end of Init instead of the calendar time.
     void SetRandomSeed(std::optional<unsigned> seed) { m_seed = seed; }
+    /// The seed fixed for this run, if one was; otherwise runs are seeded from the clock.
+    std::optional<unsigned> RandomSeed() const { return m_seed; }
     bool IsLoadingDone() const { return m_loadingDone.load(); }
 
     const std::vector<System*>& InitList() const { return m_initList; }

@@ -1,5 +1,6 @@
 #include "states/RaceRecording.h"
 
+#include "core/Engine.h"
 #include "gameplay/CheckPointSystem.h"
 #include "input/InputSystem.h"
 #include "input/Replay.h"
@@ -52,6 +53,9 @@ unsigned RaceRecording::ChooseSeed()
         return *std::exchange(m_playbackSeed, std::nullopt);
     if (m_baseSeed)
         return *m_baseSeed + static_cast<unsigned>(m_races);
+    // A run whose seed was fixed (tests, tools) races the same races every time.
+    if (Engine::Get() && Engine::Get()->RandomSeed())
+        return *Engine::Get()->RandomSeed() + static_cast<unsigned>(m_races);
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<unsigned>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }

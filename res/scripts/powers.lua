@@ -390,7 +390,7 @@ POWERS.fire = {
 POWERS.water = {
     forward = function(level)
         Chaser("WaterPowerUp", 1, "fwd_hit", TargetAhead(60 * 60), 42, 2.6, 2.5,
-            { side = level >= TIER_TWO and 18 or 12, push = -4, slide = 0.6, shake = 0.6 }, "ForwardHit")
+            { side = level >= TIER_TWO and 18 or 12, push = -4, slide = 0.6, slow = 0.9, shake = 0.6 }, "ForwardHit")
     end,
     back = function(level)
         Trap("WaterPuddle", 1, "back_hit", level >= TIER_TWO and 4.5 or 3.5, 5,
@@ -436,36 +436,36 @@ POWERS.wind = {
         local x, y, z = Ahead(1)
         Launch("WindPowerUp", x, y, z, { dx = fx, dz = fz, speed = 60, radius2 = 3.2 * 3.2,
             life = range / 60 + 0.15, element = 2, effect = "fwd_hit", sound = "ForwardHit",
-            hit = { push = 10, side = 10, spin = 0.9, sideSign = SideSign(), shake = 0.5 } })
+            hit = { push = 10, side = 10, spin = 0.9, slow = 0.8, sideSign = SideSign(), shake = 0.5 } })
     end,
     back = function(level)
-        Trap("TorrnadoObject", 2, "back_hit", level >= TIER_TWO and 4 or 3.2, 4,
-            { spin = 1.2, lift = 5, shake = 0.5, rumble = 0.5 }, "BackHit")
+        Trap("TorrnadoObject", 2, "back_hit", level >= TIER_TWO and 4.5 or 3.6, 5,
+            { spin = 1.2, lift = 5, slow = 1.4, shake = 0.5, rumble = 0.5 }, "BackHit")
     end,
     ultimate = function()
         local leader = Leader()
         if leader then
             Chaser("ChasingTornado", 2, "ult_hit", leader, 34, 3, 9,
-                { spin = 1.6, lift = 10, stop = 0.4, shake = 1.2, rumble = 1 }, "UltimateHit")
+                { spin = 1.6, lift = 10, stop = 0.7, shake = 1.2, rumble = 1 }, "UltimateHit")
         end
     end,
 }
 
 POWERS.earth = {
     forward = function(level)
-        Chaser("EarthPowerUp", 3, "fwd_hit", TargetAhead(60 * 60), 38, 2.4, 2.8,
-            { push = level >= TIER_TWO and 14 or 10, side = 6, stop = 0.5, shake = 1.0, rumble = 0.8 },
+        Chaser("EarthPowerUp", 3, "fwd_hit", TargetAhead(60 * 60), 34, 2.4, 2.4,
+            { push = level >= TIER_TWO and 12 or 8, side = 6, stop = 0.3, shake = 1.0, rumble = 0.8 },
             "ForwardHit")
     end,
     back = function(level)
-        Trap("RootsPowerUp", 3, "back_hit", level >= TIER_TWO and 4 or 3.2, 5,
-            { stop = level >= TIER_TWO and 1.0 or 0.8, shake = 0.4, rumble = 0.5 }, "BackHit")
+        Trap("RootsPowerUp", 3, "back_hit", level >= TIER_TWO and 3.5 or 2.8, 4,
+            { stop = level >= TIER_TWO and 0.8 or 0.6, shake = 0.4, rumble = 0.5 }, "BackHit")
     end,
     ultimate = function()
         for _, racer in ipairs(OtherRacers()) do
             local vx, _, vz = GetVelocity(racer)
             local dx, dz = Horizontal(vx, vz)
-            Hit(racer, { lift = 12, stop = 0.5, sideSign = 1, shake = 1.6, rumble = 1 }, dx, dz, 3,
+            Hit(racer, { lift = 6, stop = 0.2, sideSign = 1, shake = 1.6, rumble = 1 }, dx, dz, 3,
                 "ult_hit", "UltimateHit")
         end
     end,

@@ -53,10 +53,23 @@ local function GiveCharge()
     end
 end
 
+-- A power has been used once some racer's charge has been spent: pressing the button is not
+-- enough, the power must have gone off.
+local function ChargeSpent()
+    for player = 0, 3 do
+        local racer = GetPlayerObjByIndex(player)
+        if not IsNullPointer(racer) and GetPlayerPowerLevel(racer) < POWER_CHARGE then
+            return true
+        end
+    end
+    return false
+end
+
 -- Each lesson: what it says, how to do it, a start hook and a test run every frame.
 local held = 0
 local startFacing = { 0, 0, 1 }
 local turnedLeft, turnedRight = false, false
+local pressed = false
 
 local LESSONS = {
     {
@@ -105,17 +118,27 @@ local LESSONS = {
     {
         text = "Your power is charged: strike the racers ahead",
         hint = "E or the right shoulder button",
-        start = GiveCharge,
+        start = function()
+            GiveCharge()
+            pressed = false
+        end,
+        -- The racers' scripts spend the charge in the frame of the press or the next one.
         done = function()
-            return Any("USEPOWERUP", true)
+            pressed = pressed or Any("USEPOWERUP", true)
+            return pressed and ChargeSpent()
         end,
     },
     {
         text = "Leave a power behind for those who follow",
         hint = "Q or the left shoulder button",
-        start = GiveCharge,
+        start = function()
+            GiveCharge()
+            pressed = false
+        end,
+        -- The racers' scripts spend the charge in the frame of the press or the next one.
         done = function()
-            return Any("USEPOWERUPBACK", true)
+            pressed = pressed or Any("USEPOWERUPBACK", true)
+            return pressed and ChargeSpent()
         end,
     },
     {
@@ -187,6 +210,13 @@ function RunScript(me)
     if not prepared then
         SetLapAmount(LAPS)
         PlayASound("Music/RaceMusic")
+        -- Racers come held, for a countdown the tutorial does not have: let them roll at once.
+        for player = 0, 3 do
+            local racer = GetPlayerObjByIndex(player)
+            if not IsNullPointer(racer) then
+                SetPlayerState(racer, 0)
+            end
+        end
         prepared = true
     end
     local dt = GetDeltaTime()

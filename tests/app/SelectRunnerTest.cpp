@@ -225,6 +225,9 @@ TEST_F(SelectRunnerTest, TheTutorialWaitsForEachLessonAndEndsInTheMainMenu)
     report = Run(lessons, 1600, "--state 12");
     EXPECT_EQ(StateIds(report), "12 0 3") << report;
     EXPECT_EQ(Plays(report, "SFX/MenuClick"), 8) << "one click per lesson learnt";
+    EXPECT_GT(Plays(report, "SFX/Gate"), 0) << "the ball is free to roll: it passes gates";
+    EXPECT_EQ(Plays(report, "SFX/Fire/ForwardLaunch"), 1) << "the power lessons fire real powers";
+    EXPECT_EQ(Plays(report, "SFX/Fire/BackLaunch"), 1);
 }
 
 TEST_F(SelectRunnerTest, APadPulledOutPausesTheRaceUntilItIsBack)

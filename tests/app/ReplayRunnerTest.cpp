@@ -29,14 +29,6 @@ std::string HumanInput(int firstSteer = 300)
     return in.str();
 }
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 /// The report's "state_hash" value, empty when there is none.
 std::string HashOf(const std::string& report)
 {

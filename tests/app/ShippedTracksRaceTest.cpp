@@ -20,14 +20,6 @@ class ShippedTrackRace : public testing::TestWithParam<const char*>
 {
 };
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // How often the race in `root` played the gate sound in its first 600 frames.
 int GatesPassed(const std::filesystem::path& root, const std::filesystem::path& report)
 {

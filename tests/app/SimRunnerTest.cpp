@@ -17,14 +17,6 @@ std::optional<SimOptions> Parse(std::vector<const char*> args, std::string& erro
     return ParseSimOptions(static_cast<int>(args.size()), args.data(), error);
 }
 
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 int RunSim(const std::string& args)
 {
     const std::string command = std::string(VANTORA_SIM_PATH) + " " + args + " > /dev/null";

@@ -8,14 +8,6 @@
 
 namespace
 {
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 /// The runner on watertrack with four computer racers; the report of the last frame.
 std::string RunRace(const std::filesystem::path& folder, long long frames, std::string& output)
 {

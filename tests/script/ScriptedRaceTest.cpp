@@ -9,14 +9,6 @@
 
 namespace
 {
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 /// The numbers of the JSON list `key` in `json`.
 std::vector<long long> List(const std::string& json, const std::string& key)
 {

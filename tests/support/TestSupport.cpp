@@ -4,10 +4,19 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 
 std::string FixturePath(const std::string& name)
 {
     return std::string(VANTORA_FIXTURES_DIR) + "/" + name;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 ScopedWorkingDirectory::ScopedWorkingDirectory(const std::filesystem::path& folder)

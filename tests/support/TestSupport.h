@@ -6,6 +6,9 @@
 /// Absolute path of a fixture tree under tests/fixtures/.
 std::string FixturePath(const std::string& name);
 
+/// The whole text of a file; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
 /// Enters a folder for the lifetime of the guard (the engine reads res/ from the working directory).
 class ScopedWorkingDirectory
 {
